@@ -1,0 +1,20 @@
+// The frame window MDIForm1 and the main window Quiral inside it, the
+// dashboard and the start-up notice; they mirror the Programme's state.
+#pragma once
+
+#include <memory>
+
+class QWidget;
+
+namespace terraflot {
+
+struct Programme;
+class Plateforme;
+
+// The platform of the real program: Qt message boxes, the pointer, the help
+// viewer.
+std::unique_ptr<Plateforme> CreePlateformeQt();
+// Creates, shows and starts the frame; the returned window owns the others.
+QWidget* CreeCadre(Programme& p);
+
+} // namespace terraflot

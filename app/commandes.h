@@ -1,0 +1,34 @@
+// The user's actions, as the windows and the driver deliver them.  Each
+// checks that a user could perform it at that moment, runs the program's
+// own handler, and returns an empty string, or the reason of a refusal.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace terraflot {
+
+struct Programme;
+
+std::string Menu(Programme& p, std::string_view nom);
+std::string Click(Programme& p, std::string_view nom);
+std::string Press(Programme& p, double x, double y,
+                  std::optional<double> altitude = std::nullopt);
+// A press in the middle of column c at altitude a (metres).
+std::string PressAlt(Programme& p, double c, double a);
+std::string Move(Programme& p, double x, double y);
+std::string MoveAlt(Programme& p, double c, double a);
+std::string Bar(Programme& p, std::string_view nom, int v);
+std::string Resize(Programme& p, int largeur, int hauteur);
+// Closing the frame window (its close box).
+std::string Fermeture(Programme& p);
+// Timer ticks are not user actions: delivered while the timer is enabled.
+void Tick(Programme& p);
+void NoticeTick(Programme& p);
+
+// Smallest frame size (twips) that keeps the drawing area's height positive.
+inline constexpr int LARGEUR_CADRE_MIN = 3000;
+inline constexpr int HAUTEUR_CADRE_MIN = 2400;
+
+} // namespace terraflot

@@ -1,0 +1,74 @@
+#include "app/etat.h"
+
+namespace terraflot {
+
+Programme::Programme(Plateforme& plateforme) : pf(plateforme), dessin(m) {}
+
+Reponse Programme::MsgBox(const std::string& texte, Boutons boutons, Icone icone,
+                          const std::string& titre) {
+    Message msg{titre, texte, icone, boutons, Reponse::Ok};
+    msg.reponse = pf.MsgBox(msg);
+    if (boutons == Boutons::Ok) msg.reponse = Reponse::Ok;
+    ihm.messages.push_back(msg);
+    return msg.reponse;
+}
+
+void Programme::ChangePointeur(terraflot::Pointeur p) {
+    if (ihm.pointeur == p) return;
+    ihm.pointeur = p;
+    pf.PointeurChange(p);
+}
+
+void Programme::Label(std::string_view cle, std::string texte) {
+    auto it = ihm.labels.find(cle);
+    if (it == ihm.labels.end()) ihm.labels.emplace(std::string(cle), std::move(texte));
+    else if (it->second != texte) it->second = std::move(texte);
+}
+
+const std::string& Programme::Label(std::string_view cle) const {
+    static const std::string vide;
+    auto it = ihm.labels.find(cle);
+    return it == ihm.labels.end() ? vide : it->second;
+}
+
+ElementMenu& Programme::MenuItem(std::string_view nom) {
+    auto it = ihm.menus.find(nom);
+    if (it == ihm.menus.end()) it = ihm.menus.emplace(std::string(nom), ElementMenu{}).first;
+    return it->second;
+}
+
+Fenetre& Programme::Fen(std::string_view nom) {
+    auto it = ihm.fenetres.find(nom);
+    if (it == ihm.fenetres.end()) it = ihm.fenetres.emplace(std::string(nom), Fenetre{}).first;
+    return it->second;
+}
+
+bool Programme::Chargee(std::string_view fenetre) const {
+    auto it = ihm.fenetres.find(fenetre);
+    return it != ihm.fenetres.end() && it->second.loaded;
+}
+
+namespace {
+template <class Map>
+void EffacePrefixe(Map& map, const std::string& prefixe) {
+    for (auto it = map.lower_bound(prefixe); it != map.end() && it->first.starts_with(prefixe);)
+        it = map.erase(it);
+}
+} // namespace
+
+void Programme::Decharge(std::string_view fenetre) {
+    Fenetre& f = Fen(fenetre);
+    f.loaded = false;
+    f.visible = false;
+    f.modale = false;
+    const std::string prefixe = std::string(fenetre) + ".";
+    EffacePrefixe(ihm.labels, prefixe);
+    EffacePrefixe(ihm.menus, prefixe);
+    EffacePrefixe(ihm.geometries, prefixe);
+    if (fenetre == "Préférences") ihm.barres.clear();
+    if (fenetre == "Quiral")  // the main window's menus carry no prefix
+        std::erase_if(ihm.menus, [](const auto& e) { return e.first.find('.') == std::string::npos; });
+    if (fenetre == "Avertissement") ihm.TimerAvertissement = {};
+}
+
+} // namespace terraflot

@@ -1,0 +1,5 @@
+#include "erosion/erosion.h"
+#include "app/etat.h"
+
+namespace terraflot {
+} // namespace terraflot

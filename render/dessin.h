@@ -1,0 +1,56 @@
+// The picture of the drawing area Picture1, painted in twips into an
+// off-screen image that the window shows, and the scale-bar picture of the
+// legend panel Picture4.
+#pragma once
+
+#include <QImage>
+#include <cstdint>
+
+#include "model/isostasie.h"
+#include "render/couleurs.h"
+
+namespace terraflot {
+
+// Twips per pixel at 96 dpi.
+inline constexpr double TWIPS_PAR_PIXEL = 15.0;
+
+class Dessin : public DessinColonnes {
+public:
+    explicit Dessin(Modele& m);
+    ~Dessin() override;
+
+    // The size of Picture1 (twips); the image is reallocated when it changes.
+    void Redimensionne(double largeurTwips, double hauteurTwips);
+    // Clears Picture1 to CouleurFond.
+    void Efface();
+
+    // One column: its boxes, then the frame, then the erosion-profile marker
+    // while the animation mode is on.
+    void DessineRectangle2(int i, double altSocle, double epSocle,
+                           double epGlace, double epSediments) override;
+    // Clamps the column's reference levels, paints the zones and the red
+    // initial-limit line while they are shown, then the frame.
+    void ReprésenteNiveauxRemarquables(int i) override;
+    // Axes, arrows, altitude labels, grid and sea-level line.
+    void GRAPHE();
+    // A plain line in Picture1 (erosion-level marks), twips.
+    void Ligne(double x1, double y1, double x2, double y2, Rgb couleur);
+
+    // The picture as the user sees it.
+    const QImage& Image();
+
+    // Picture4: cleared, then the one-column scale bar and "20 km".
+    void EchelleHorizontale();
+    const QImage& ImageEchelle();
+
+    // Bumps whenever either picture changes, so that windows repaint.
+    std::uint64_t Generation() const { return generation_; }
+
+private:
+    struct Prive;
+    Modele& m_;
+    Prive* d_;
+    std::uint64_t generation_ = 0;
+};
+
+} // namespace terraflot

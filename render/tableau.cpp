@@ -1,0 +1,5 @@
+#include "render/rendu.h"
+#include "app/etat.h"
+
+namespace terraflot {
+} // namespace terraflot

@@ -1,0 +1,412 @@
+#include "replay/moteur.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <istream>
+#include <ostream>
+#include <vector>
+
+#include "app/commandes.h"
+#include "app/demarrage.h"
+#include "replay/json.h"
+
+namespace terraflot {
+
+Reponse PlateformeScript::MsgBox(const Message& message) {
+    if (message.boutons == Boutons::Ok) return Reponse::Ok;
+    if (reponses.empty()) return Reponse::Non;
+    const bool oui = reponses.front();
+    reponses.pop_front();
+    return oui ? Reponse::Oui : Reponse::Non;
+}
+
+std::string DossierExecutable() {
+    std::error_code ec;
+    auto chemin = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec) return ".";
+    return chemin.parent_path().string();
+}
+
+Moteur::Moteur(std::string dossier)
+    : plateforme_(std::move(dossier)), programme_(std::make_unique<Programme>(plateforme_)) {
+    Programme& p = *programme_;
+    // A 1280 x 1024 screen.
+    p.ihm.LargeurEcran = 1280 * 15;
+    p.ihm.HauteurEcran = 1024 * 15;
+    Demarre(p);
+    Click(p, "Avertissement.Command1");
+    p.ihm.messages.clear();
+    p.ihm.aide.clear();
+}
+
+namespace {
+
+std::vector<std::string_view> Mots(std::string_view ligne) {
+    std::vector<std::string_view> mots;
+    size_t k = 0;
+    while (k < ligne.size()) {
+        while (k < ligne.size() && (ligne[k] == ' ' || ligne[k] == '\t')) ++k;
+        size_t debut = k;
+        while (k < ligne.size() && ligne[k] != ' ' && ligne[k] != '\t') ++k;
+        if (k > debut) mots.push_back(ligne.substr(debut, k - debut));
+    }
+    return mots;
+}
+
+bool Nombre(std::string_view mot, double& x) {
+    if (mot.empty()) return false;
+    const char* debut = mot.data();
+    const char* fin = mot.data() + mot.size();
+    if (*debut == '+') return false;
+    // Plain decimal numbers only: no inf, nan, hexadecimal or exponent.
+    for (const char* c = debut; c != fin; ++c)
+        if (!(std::isdigit(static_cast<unsigned char>(*c)) || *c == '.' || (*c == '-' && c == debut)))
+            return false;
+    auto r = std::from_chars(debut, fin, x, std::chars_format::fixed);
+    return r.ec == std::errc() && r.ptr == fin && std::isfinite(x);
+}
+
+bool Entier(std::string_view mot, long long minimum, long long maximum, long long& n) {
+    double x;
+    if (!Nombre(mot, x) || x != std::floor(x) || x < double(minimum) || x > double(maximum))
+        return false;
+    n = static_cast<long long>(x);
+    return true;
+}
+
+std::string Echappe(std::string_view s) { return Json().Texte(s).Resultat(); }
+
+const char* NomIcone(Icone i) {
+    switch (i) {
+    case Icone::Stop: return "stop";
+    case Icone::Question: return "question";
+    case Icone::Exclamation: return "exclamation";
+    case Icone::Information: return "information";
+    case Icone::Aucune: break;
+    }
+    return "none";
+}
+
+const char* NomReponse(Reponse r) {
+    switch (r) {
+    case Reponse::Oui: return "yes";
+    case Reponse::Non: return "no";
+    case Reponse::Ok: break;
+    }
+    return "ok";
+}
+
+std::string Couleur(Rgb c) {
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "#%06X", unsigned(c & 0xFFFFFF));
+    return buf;
+}
+
+constexpr long long TICKS_MAX = 1000000;
+
+} // namespace
+
+bool Moteur::Ligne(std::string_view brute, int numero, std::ostream& sortie) {
+    std::string_view ligne = brute;
+    if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
+    if (auto diese = ligne.find('#'); diese != std::string_view::npos) ligne = ligne.substr(0, diese);
+    const auto mots = Mots(ligne);
+    if (mots.empty()) return true;
+    Programme& p = *programme_;
+
+    auto erreur = [&](const std::string& pourquoi) {
+        sortie << "{\"error\":" << Echappe(pourquoi) << ",\"line\":" << numero << "}\n";
+        return false;
+    };
+    auto arguments = [&](size_t n) { return mots.size() == n + 1; };
+    const std::string_view cmd = mots[0];
+    double a = 0, b = 0;
+    long long n = 0, w = 0;
+    std::string refus;
+
+    if (cmd == "press" || cmd == "pressalt" || cmd == "move" || cmd == "movealt") {
+        if (!arguments(2) || !Nombre(mots[1], a) || !Nombre(mots[2], b))
+            return erreur(std::string(cmd) + " takes two numbers");
+        if (cmd == "press") refus = Press(p, a, b);
+        else if (cmd == "pressalt") refus = PressAlt(p, a, b);
+        else if (cmd == "move") refus = Move(p, a, b);
+        else refus = MoveAlt(p, a, b);
+    } else if (cmd == "menu" || cmd == "click") {
+        if (!arguments(1)) return erreur(std::string(cmd) + " takes one name");
+        refus = cmd == "menu" ? Menu(p, mots[1]) : Click(p, mots[1]);
+    } else if (cmd == "bar") {
+        if (!arguments(2) || !Entier(mots[2], -2147483647, 2147483647, n))
+            return erreur("bar takes a name and a whole number");
+        refus = Bar(p, mots[1], int(n));
+    } else if (cmd == "tick") {
+        n = 1;
+        if (mots.size() > 2 || (mots.size() == 2 && !Entier(mots[1], 0, TICKS_MAX, n)))
+            return erreur("tick takes an optional count from 0 to 1000000");
+        if (!p.ihm.ended)
+            for (long long k = 0; k < n && p.ihm.Timer1.enabled && !p.ihm.ended; ++k) Tick(p);
+        return true;
+    } else if (cmd == "noticetick") {
+        if (!arguments(0)) return erreur("noticetick takes no argument");
+        NoticeTick(p);
+        return true;
+    } else if (cmd == "answer") {
+        if (!arguments(1) || (mots[1] != "yes" && mots[1] != "no"))
+            return erreur("answer takes yes or no");
+        plateforme_.reponses.push_back(mots[1] == "yes");
+        return true;
+    } else if (cmd == "resize") {
+        if (!arguments(2) || !Entier(mots[1], 0, 10000000, w) || !Entier(mots[2], 0, 10000000, n))
+            return erreur("resize takes two whole numbers from 0 to 10000000");
+        refus = Resize(p, int(w), int(n));
+    } else if (cmd == "dump") {
+        if (!arguments(0)) return erreur("dump takes no argument");
+        sortie << Dump() << '\n';
+        return true;
+    } else if (cmd == "png") {
+        if (!arguments(1)) return erreur("png takes one file name");
+        const QImage& image = p.dessin.Image();
+        if (!image.save(QString::fromUtf8(mots[1].data(), qsizetype(mots[1].size())), "PNG"))
+            std::fprintf(stderr, "terraflot-replay: line %d: cannot write %.*s\n", numero,
+                         int(mots[1].size()), mots[1].data());
+        return true;
+    } else {
+        return erreur("unknown command " + std::string(cmd));
+    }
+    if (!refus.empty()) {
+        std::string_view texte = brute;
+        while (!texte.empty() && (texte.back() == '\r' || texte.back() == '\n')) texte.remove_suffix(1);
+        sortie << "{\"refused\":" << Echappe(texte) << ",\"line\":" << numero
+               << ",\"why\":" << Echappe(refus) << "}\n";
+    }
+    return true;
+}
+
+int Moteur::Execute(std::istream& script, std::ostream& sortie) {
+    std::string ligne;
+    int numero = 0;
+    while (std::getline(script, ligne)) {
+        ++numero;
+        if (!Ligne(ligne, numero, sortie)) {
+            sortie.flush();
+            return 2;
+        }
+    }
+    sortie.flush();
+    return 0;
+}
+
+std::string Moteur::Dump() {
+    Programme& p = *programme_;
+    const Modele& m = p.m;
+    Json j;
+    j.Objet();
+
+    j.Cle("params").Objet();
+    j.Cle("MvOcean").Nombre(m.MvOcean);
+    j.Cle("MvCroute").Nombre(m.MvCroute);
+    j.Cle("MvManteau").Nombre(m.MvManteau);
+    j.Cle("MvSediments").Nombre(m.MvSediments);
+    j.Cle("MvGlace").Nombre(m.MvGlace);
+    j.Cle("NivCompensation").Nombre(m.NivCompensation);
+    j.Cle("EpCrouteRef").Nombre(m.EpCrouteRef);
+    j.Cle("ProfRepereProfond").Nombre(m.ProfRepereProfond);
+    j.Cle("ProfRepereIntermediaire").Nombre(m.ProfRepereIntermediaire);
+    j.Cle("MvOceanSauve").Nombre(m.MvOceanSauve);
+    j.Cle("MvCrouteSauve").Nombre(m.MvCrouteSauve);
+    j.Cle("MvManteauSauve").Nombre(m.MvManteauSauve);
+    j.Cle("MvSedimentsSauve").Nombre(m.MvSedimentsSauve);
+    j.Cle("MvGlaceSauve").Nombre(m.MvGlaceSauve);
+    j.Cle("NivCompensationSauve").Nombre(m.NivCompensationSauve);
+    j.Cle("EpCrouteRefSauve").Nombre(m.EpCrouteRefSauve);
+    j.Cle("ProfRepereProfondSauve").Nombre(m.ProfRepereProfondSauve);
+    j.Cle("ProfRepereIntermediaireSauve").Nombre(m.ProfRepereIntermediaireSauve);
+    j.Cle("NbColonnes").Nombre(m.NbColonnes);
+    j.Cle("NbTranches").Nombre(m.NbTranches);
+    j.Cle("EpCrouteRefCourante").Nombre(m.EpCrouteRefCourante);
+    j.Cle("EpSocleMax").Nombre(m.EpSocleMax);
+    j.Cle("IntervalleAnimation").Nombre(m.IntervalleAnimation);
+    j.FinObjet();
+
+    j.Cle("flags").Objet();
+    j.Cle("ModeProfil").Booleen(m.ModeProfil);
+    j.Cle("ModeErosion").Booleen(m.ModeErosion);
+    j.Cle("ModeMoho").Booleen(m.ModeMoho);
+    j.Cle("ModeSimulErosion").Booleen(m.ModeSimulErosion);
+    j.Cle("ModeGlaciation").Booleen(m.ModeGlaciation);
+    j.Cle("ModeDepot").Booleen(m.ModeDepot);
+    j.Cle("AnimErosionMassif").Booleen(m.AnimErosionMassif);
+    j.Cle("ReperesFixes").Booleen(m.ReperesFixes);
+    j.Cle("ErosionSeule").Booleen(m.ErosionSeule);
+    j.Cle("ReperageErosion").Booleen(m.ReperageErosion);
+    j.Cle("AfficheTableau").Booleen(m.AfficheTableau);
+    j.Cle("RepresenteReperes").Booleen(m.RepresenteReperes);
+    j.Cle("Quadrillage").Booleen(m.Quadrillage);
+    j.Cle("LimiteProfil").Booleen(m.LimiteProfil);
+    j.FinObjet();
+
+    j.Cle("values").Objet();
+    j.Cle("SommeErosion").Nombre(m.SommeErosion);
+    j.Cle("TempsEcoule").Nombre(m.TempsEcoule);
+    j.Cle("ColonneClic").Nombre(m.ColonneClic);
+    j.Cle("IndexCurseur").Nombre(m.IndexCurseur);
+    j.Cle("YCurseur").Nombre(m.YCurseur);
+    j.Cle("LargeurZone").Nombre(m.LargeurZone);
+    j.Cle("HauteurZone").Nombre(m.HauteurZone);
+    j.Cle("LargeurGraphe").Nombre(m.LargeurGraphe);
+    j.Cle("HauteurGraphe").Nombre(m.HauteurGraphe);
+    j.Cle("LargeurColonne").Nombre(m.LargeurColonne);
+    j.Cle("OrigineX").Nombre(m.OrigineX);
+    j.Cle("OrigineY").Nombre(m.OrigineY);
+    j.FinObjet();
+
+    j.Cle("columns").Objet();
+    const std::pair<const char*, const Colonnes*> colonnes[] = {
+        {"AltSurface", &m.AltSurface},
+        {"AltProfil", &m.AltProfil},
+        {"AltSocle", &m.AltSocle},
+        {"HauteurEau", &m.HauteurEau},
+        {"EpGlace", &m.EpGlace},
+        {"EpSediments", &m.EpSediments},
+        {"EpSocle", &m.EpSocle},
+        {"EpSocleM", &m.EpSocleM},
+        {"EpCroute", &m.EpCroute},
+        {"ProfMoho", &m.ProfMoho},
+        {"EpManteau", &m.EpManteau},
+        {"PressionCompensation", &m.PressionCompensation},
+        {"ProfRepereProfondCol", &m.ProfRepereProfondCol},
+        {"ProfRepereIntermediaireCol", &m.ProfRepereIntermediaireCol},
+        {"AltRepereProfond", &m.AltRepereProfond},
+        {"AltRepereIntermediaire", &m.AltRepereIntermediaire},
+        {"HautRepereProfond0", &m.HautRepereProfond0},
+        {"HautRepereIntermediaire0", &m.HautRepereIntermediaire0},
+        {"HautRepereProfond", &m.HautRepereProfond},
+        {"HautRepereIntermediaire", &m.HautRepereIntermediaire},
+        {"PressionRepereProfond", &m.PressionRepereProfond},
+        {"PressionRepereIntermediaire", &m.PressionRepereIntermediaire},
+        {"ProfilErosion", &m.ProfilErosion},
+        {"ErosionCumulee", &m.ErosionCumulee},
+        {"ErosionCycle", &m.ErosionCycle},
+        {"LimiteInitialeIntermediaire", &m.LimiteInitialeIntermediaire},
+        {"LimiteInitialeProfond", &m.LimiteInitialeProfond},
+    };
+    for (const auto& [nom, tableau] : colonnes) {
+        j.Cle(nom).Tableau();
+        for (double x : *tableau) j.Nombre(x);
+        j.FinTableau();
+    }
+    j.FinObjet();
+
+    auto chargee = [&](std::string_view cle) {
+        auto point = cle.find('.');
+        return p.Chargee(point == std::string_view::npos ? std::string_view("Quiral")
+                                                          : cle.substr(0, point));
+    };
+    j.Cle("labels").Objet();
+    for (const auto& [cle, texte] : p.ihm.labels)
+        if (chargee(cle)) j.Cle(cle).Texte(texte);
+    j.FinObjet();
+
+    j.Cle("menus").Objet();
+    for (const auto& [cle, menu] : p.ihm.menus) {
+        if (!chargee(cle)) continue;
+        j.Cle(cle).Objet();
+        j.Cle("caption").Texte(menu.caption);
+        j.Cle("checked").Booleen(menu.checked);
+        j.Cle("enabled").Booleen(menu.enabled);
+        j.Cle("visible").Booleen(menu.visible);
+        j.FinObjet();
+    }
+    j.FinObjet();
+
+    j.Cle("windows").Objet();
+    for (const char* nom : {"MDIForm1", "Quiral", "Tableau_bord", "Avertissement", "Préférences",
+                            "Aide", "Apropos"}) {
+        auto it = p.ihm.fenetres.find(std::string_view(nom));
+        const Fenetre f = it == p.ihm.fenetres.end() ? Fenetre{} : it->second;
+        j.Cle(nom).Objet();
+        j.Cle("loaded").Booleen(f.loaded);
+        j.Cle("visible").Booleen(f.visible);
+        if (f.loaded) {
+            j.Cle("caption").Texte(f.caption);
+            j.Cle("left").Entier(f.left);
+            j.Cle("top").Entier(f.top);
+            j.Cle("width").Entier(f.width);
+            j.Cle("height").Entier(f.height);
+        }
+        j.FinObjet();
+    }
+    j.FinObjet();
+
+    j.Cle("controls").Objet();
+    j.Cle("Quiral.Picture2").Objet().Cle("visible").Booleen(p.ihm.Picture2_visible).FinObjet();
+    j.Cle("Quiral.Option1").Objet().Cle("value").Booleen(p.ihm.Option1).FinObjet();
+    j.Cle("Quiral.Option2").Objet().Cle("value").Booleen(p.ihm.Option2).FinObjet();
+    j.Cle("Quiral.Picture3").Objet().Cle("backcolor").Texte(Couleur(p.ihm.Picture3_back)).FinObjet();
+    j.Cle("Quiral.Picture10").Objet().Cle("backcolor").Texte(Couleur(p.ihm.Picture10_back)).FinObjet();
+    if (p.Chargee("Tableau_bord")) {
+        j.Cle("Tableau_bord.Picture1").Objet().Cle("backcolor")
+            .Texte(Couleur(p.ihm.TableauPicture1_back)).FinObjet();
+        j.Cle("Tableau_bord.Label1").Objet()
+            .Cle("backcolor").Texte(Couleur(p.ihm.TableauLabel1_back))
+            .Cle("forecolor").Texte(Couleur(p.ihm.TableauLabel1_fore)).FinObjet();
+    }
+    if (p.Chargee("Préférences"))
+        j.Cle("Préférences.Gauge1").Objet().Cle("value").Entier(p.ihm.Gauge1_value).FinObjet();
+    if (p.Chargee("Avertissement"))
+        for (const char* cle : {"Avertissement.Label8", "Avertissement.Label10"})
+            j.Cle(cle).Objet().Cle("visible")
+                .Booleen(!p.ihm.labelsMasques.contains(std::string_view(cle))).FinObjet();
+    for (const auto& [cle, g] : p.ihm.geometries) {
+        if (!chargee(cle)) continue;
+        j.Cle(cle).Objet().Cle("left").Entier(g.left).Cle("top").Entier(g.top)
+            .Cle("width").Entier(g.width).Cle("height").Entier(g.height).FinObjet();
+    }
+    j.FinObjet();
+
+    if (p.Chargee("Préférences")) {
+        j.Cle("bars").Objet();
+        for (const auto& [nom, barre] : p.ihm.barres)
+            j.Cle(nom).Objet().Cle("value").Entier(barre.value).Cle("min").Entier(barre.min)
+                .Cle("max").Entier(barre.max).FinObjet();
+        j.FinObjet();
+    }
+
+    j.Cle("timers").Objet();
+    j.Cle("Quiral.Timer1").Objet().Cle("enabled").Booleen(p.ihm.Timer1.enabled)
+        .Cle("interval").Entier(p.ihm.Timer1.interval).FinObjet();
+    if (p.Chargee("Avertissement"))
+        j.Cle("Avertissement.Timer1").Objet().Cle("enabled").Booleen(p.ihm.TimerAvertissement.enabled)
+            .Cle("interval").Entier(p.ihm.TimerAvertissement.interval).FinObjet();
+    j.FinObjet();
+
+    const char* pointeur = p.ihm.pointeur == Pointeur::Sablier ? "hourglass"
+                           : p.ihm.pointeur == Pointeur::Fleche ? "arrow"
+                                                                : "default";
+    j.Cle("pointer").Texte(pointeur);
+
+    j.Cle("messages").Tableau();
+    for (const Message& msg : p.ihm.messages) {
+        j.Objet();
+        j.Cle("title").Texte(msg.titre);
+        j.Cle("text").Texte(msg.texte);
+        j.Cle("icon").Texte(NomIcone(msg.icone));
+        j.Cle("buttons").Texte(msg.boutons == Boutons::OuiNon ? "yesno" : "ok");
+        j.Cle("answer").Texte(NomReponse(msg.reponse));
+        j.FinObjet();
+    }
+    j.FinTableau();
+    p.ihm.messages.clear();
+
+    j.Cle("help").Tableau();
+    for (const DemandeAide& d : p.ihm.aide)
+        j.Objet().Cle("path").Texte(d.chemin).Cle("found").Booleen(d.trouve).FinObjet();
+    j.FinTableau();
+    p.ihm.aide.clear();
+
+    j.Cle("ended").Booleen(p.ihm.ended);
+    j.FinObjet();
+    return j.Resultat();
+}
+
+} // namespace terraflot

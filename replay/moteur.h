@@ -1,0 +1,50 @@
+// The engine of the scenario driver: reads script lines, delivers them as
+// user actions through the program's own commands, prints JSON lines.
+#pragma once
+
+#include <deque>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "app/etat.h"
+
+namespace terraflot {
+
+class PlateformeScript : public Plateforme {
+public:
+    explicit PlateformeScript(std::string dossier) : dossier_(std::move(dossier)) {}
+    Reponse MsgBox(const Message& message) override;
+    void OuvreAide(const std::string&) override {}
+    std::string DossierProgramme() override { return dossier_; }
+    // Answers of the next Yes/No message boxes (true = Yes).
+    std::deque<bool> reponses;
+
+private:
+    std::string dossier_;
+};
+
+class Moteur {
+public:
+    // `dossier`: the program folder, where the help file is looked for.
+    explicit Moteur(std::string dossier);
+
+    // Runs a whole script; returns the exit status (0, or 2 for a malformed line).
+    int Execute(std::istream& script, std::ostream& sortie);
+    // Runs one line; returns false when the driver must stop (malformed line).
+    bool Ligne(std::string_view ligne, int numero, std::ostream& sortie);
+
+    std::string Dump();
+    Programme& programme() { return *programme_; }
+    PlateformeScript& plateforme() { return plateforme_; }
+
+private:
+    PlateformeScript plateforme_;
+    std::unique_ptr<Programme> programme_;
+};
+
+// Folder of the running executable.
+std::string DossierExecutable();
+
+} // namespace terraflot

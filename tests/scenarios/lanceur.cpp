@@ -1,0 +1,148 @@
+// Runs every scenario script of this folder (*.tf) through the driver's
+// engine and checks the expectations written in it:
+//   #= path value        the last dump holds exactly this JSON value
+//   #~ path value tol    a number within tol
+//   #refused             the previous action was refused
+//   #same                the last dump equals the one before it, messages aside
+// A path is slash-separated: columns/EpCroute/5, labels/Quiral.Label8.
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "replay/moteur.h"
+
+namespace {
+
+QJsonValue Suit(const QJsonValue& racine, const std::string& chemin, bool& trouve) {
+    QJsonValue v = racine;
+    trouve = true;
+    std::stringstream ss(chemin);
+    std::string pas;
+    while (std::getline(ss, pas, '/')) {
+        if (v.isArray()) {
+            char* fin = nullptr;
+            long k = std::strtol(pas.c_str(), &fin, 10);
+            if (*fin || k < 0 || k >= v.toArray().size()) { trouve = false; return {}; }
+            v = v.toArray().at(k);
+        } else if (v.isObject()) {
+            const QJsonObject o = v.toObject();
+            const QString cle = QString::fromStdString(pas);
+            if (!o.contains(cle)) { trouve = false; return {}; }
+            v = o.value(cle);
+        } else {
+            trouve = false;
+            return {};
+        }
+    }
+    return v;
+}
+
+std::string Texte(const QJsonValue& v) {
+    QJsonArray a;
+    a.append(v);
+    std::string s = QJsonDocument(a).toJson(QJsonDocument::Compact).toStdString();
+    return s.substr(1, s.size() - 2);
+}
+
+class Scenario : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(Scenario, Attentes) {
+    const std::string fichier = GetParam();
+    std::ifstream in(fichier);
+    ASSERT_TRUE(in) << fichier;
+    terraflot::Moteur moteur(terraflot::DossierExecutable());
+    QJsonValue dump, precedent;
+    std::string ligne, derniereSortie;
+    int numero = 0;
+    while (std::getline(in, ligne)) {
+        ++numero;
+        const std::string ou = fichier + ":" + std::to_string(numero);
+        if (ligne.rfind("#=", 0) == 0 || ligne.rfind("#~", 0) == 0) {
+            std::istringstream ls(ligne.substr(2));
+            std::string chemin, reste;
+            ls >> chemin;
+            std::getline(ls, reste);
+            double tolerance = 0;
+            if (ligne[1] == '~') {
+                auto blanc = reste.find_last_of(' ');
+                tolerance = std::stod(reste.substr(blanc + 1));
+                reste = reste.substr(0, blanc);
+            }
+            QJsonParseError err;
+            const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString("[" + reste + "]"), &err);
+            ASSERT_EQ(err.error, QJsonParseError::NoError) << ou << ": bad expected value " << reste;
+            const QJsonValue attendu = doc.array().at(0);
+            bool trouve;
+            const QJsonValue calcule = Suit(dump, chemin, trouve);
+            EXPECT_TRUE(trouve) << ou << ": " << chemin << " is not in the dump";
+            if (!trouve) continue;
+            if (ligne[1] == '~')
+                EXPECT_NEAR(calcule.toDouble(), attendu.toDouble(), tolerance)
+                    << ou << ": " << chemin;
+            else
+                EXPECT_EQ(Texte(calcule), Texte(attendu))
+                    << ou << ": " << chemin << "\n  computed " << Texte(calcule)
+                    << "\n  expected " << Texte(attendu);
+            continue;
+        }
+        if (ligne.rfind("#refused", 0) == 0) {
+            EXPECT_NE(derniereSortie.find("\"refused\""), std::string::npos)
+                << ou << ": the previous action was carried out: " << derniereSortie;
+            continue;
+        }
+        if (ligne.rfind("#same", 0) == 0) {
+            QJsonObject a = dump.toObject(), b = precedent.toObject();
+            a.remove("messages");
+            b.remove("messages");
+            for (const QString& cle : a.keys())
+                EXPECT_EQ(Texte(a.value(cle)), Texte(b.value(cle))) << ou << ": " << cle.toStdString() << " changed";
+            continue;
+        }
+        std::ostringstream sortie;
+        ASSERT_TRUE(moteur.Ligne(ligne, numero, sortie)) << ou << ": " << sortie.str();
+        const std::string s = sortie.str();
+        if (s.empty()) {
+            derniereSortie.clear();
+            continue;
+        }
+        derniereSortie = s;
+        if (s.rfind("{\"refused\"", 0) != 0 && s.rfind("{\"error\"", 0) != 0) {
+            precedent = dump;
+            dump = QJsonDocument::fromJson(QByteArray::fromStdString(s)).object();
+        }
+    }
+}
+
+std::vector<std::string> Scripts() {
+    std::vector<std::string> liste;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(SCENARIOS_DIR))
+        if (e.path().extension() == ".tf") liste.push_back(e.path().string());
+    std::sort(liste.begin(), liste.end());
+    return liste;
+}
+
+std::string Nom(const ::testing::TestParamInfo<std::string>& info) {
+    std::string n = std::filesystem::path(info.param).stem().string();
+    for (char& c : n)
+        if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    return n;
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, Scenario, ::testing::ValuesIn(Scripts()), Nom);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Scenario);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,5 @@
+#include "tools/outils.h"
+#include "app/etat.h"
+
+namespace terraflot {
+} // namespace terraflot
