@@ -37,6 +37,9 @@ struct Fenetre {
     int top = 0;
     int width = 0;
     int height = 0;
+    // Raised by a command that brings the window forward when it is already
+    // shown ("A propos de " chosen again); the Qt window raises itself when it changes.
+    int premierPlan = 0;
 };
 
 struct Minuterie {

@@ -17,4 +17,11 @@ void Apropos_HLBBttn1_Click(Programme& p);
 // mask (1 read-only, 2 hidden, 4 system; normal files always fit).
 int CompteFichiers(const std::string& chemin, int masque);
 
+// Font of the help window's and the about box's texts: the window shows
+// them in it, and the heights of the labels are measured with it.
+inline constexpr const char* POLICE_AIDE = "Arial";
+inline constexpr int TAILLE_POLICE_AIDE_PX = 13;
+// Height (twips) of `texte` word-wrapped at `largeur` twips in that font.
+int HauteurTexte(const std::string& texte, int largeur, bool gras = false);
+
 } // namespace terraflot

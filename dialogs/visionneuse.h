@@ -1,0 +1,47 @@
+// The program's help viewer: a window of its own showing the pages of the
+// help file, with back and forward buttons.
+#pragma once
+
+#include <QTextBrowser>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+
+#include "dialogs/lecteur_chm.h"
+
+class QToolButton;
+
+namespace terraflot {
+
+// The page area: reads pages, style sheets and pictures from the help file.
+class PagesAide : public QTextBrowser {
+public:
+    explicit PagesAide(std::unique_ptr<LecteurChm> lecteur, QWidget* parent = nullptr);
+    QVariant loadResource(int type, const QUrl& nom) override;
+    const LecteurChm& Lecteur() const { return *lecteur_; }
+    // The address of a page inside the file ("chm:/index.html").
+    static QUrl Adresse(const std::string& chemin);
+
+private:
+    void Lien(const QUrl& lien);
+    std::unique_ptr<LecteurChm> lecteur_;
+};
+
+class Visionneuse : public QWidget {
+public:
+    explicit Visionneuse(std::unique_ptr<LecteurChm> lecteur);
+    PagesAide* Pages() { return pages_; }
+    void Accueil();
+
+private:
+    PagesAide* pages_;
+    QToolButton* precedent_;
+    QToolButton* suivant_;
+};
+
+// The viewer on the file's default topic, or null with the French reason
+// in `erreur` when the file cannot be shown.
+std::unique_ptr<Visionneuse> CreeVisionneuse(const std::string& chemin, std::string& erreur);
+
+} // namespace terraflot
