@@ -1,12 +1,13 @@
 // Reads the pages and pictures of a compiled help file (.chm), with no
-// window of its own, so that the help viewer and the tests share it.
+// window of its own, so that the help viewer and the tests share it.  The
+// file is unpacked whole, once, by a child process: a damaged file that
+// upsets the decompression ends that process, never the program.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
-
-struct chmFile;
 
 namespace terraflot {
 
@@ -22,7 +23,7 @@ public:
     // or with one that is not in the file; Erreur() then says why, in French.
     bool Ouvre(const std::string& chemin);
     void Ferme();
-    bool Ouvert() const { return chm_ != nullptr; }
+    bool Ouvert() const { return ouvert_; }
     const std::string& Erreur() const { return erreur_; }
 
     // Path inside the file of the default topic ("/index.html").
@@ -38,10 +39,16 @@ public:
     // A help file of ours is a few megabytes: larger files are refused.
     static constexpr std::uint64_t TAILLE_FICHIER_MAX = 256ull << 20;
     static constexpr std::uint64_t TAILLE_OBJET_MAX = 32ull << 20;
+    static constexpr std::uint64_t TAILLE_TOTALE_MAX = 256ull << 20;
+    // Time given to unpack the whole file.
+    static constexpr int DELAI_MS = 20000;
 
 private:
     bool Echec(std::string raison);
-    chmFile* chm_ = nullptr;
+    // Pages and pictures by their path in lower case (paths inside a help
+    // file ignore case).
+    std::map<std::string, std::string> objets_;
+    bool ouvert_ = false;
     std::string erreur_;
     std::string theme_;
     std::string titre_;
