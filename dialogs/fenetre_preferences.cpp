@@ -1,7 +1,264 @@
+// The Qt window of the parameters dialog "Modifier les valeurs ": a tool
+// window above the main window, never activated by being shown, whose
+// scroll bars hand every move to the program's own change handlers.
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPointer>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+#include <map>
+#include <string>
+
+#include "app/commandes.h"
+#include "app/etat.h"
 #include "dialogs/fenetres_dialogues.h"
+#include "render/couleurs.h"
 
 namespace terraflot {
 
-std::unique_ptr<Miroir> CreePreferences(Programme&, ApresAction, QWidget*) { return nullptr; }
+namespace {
+
+constexpr const char* FENETRE = "Préférences";
+constexpr int TWIPS = 15;
+// Title bar and borders (twips), counted in the window height the program gives.
+constexpr int CADRE_FENETRE = 450;
+
+// One bar of the dialog with its two labels, as the window lays them out.
+struct Controle {
+    const char* barre;
+    const char* legende;   // caption label
+    const char* valeur;    // value label
+    int pas;               // page step
+    int ligne;
+    int colonne;
+};
+
+constexpr Controle CONTROLES[] = {
+    {"VScroll1MV", "labelMvOcéan", "Label8MV", 10, 0, 0},
+    {"VScroll2MV", "labelMvCroute", "Label9MV", 10, 0, 1},
+    {"VScroll3MV", "labelMvManteau", "Label11MV", 10, 0, 2},
+    {"VScroll4MV", "labelMvSédiments", "Label7MV", 10, 0, 3},
+    {"VScroll5MV", "labelMvGlace", "Label3MV", 10, 0, 4},
+    {"VScroll1NC", "Label6", "Label13NC", 5, 1, 0},
+    {"VScroll2NC", "Label5NC", "Label12NC", 5, 1, 1},
+    {"VScroll3NC", "Label1NC", "Label2NC", 5, 1, 2},
+    {"VScroll31NC", "Label3", "Label6NC", 5, 1, 3},
+    {"VScroll1", "Label1", "Label13", 10, 1, 4},
+    {"VScroll2", "Label2", "Label12", 2, 1, 5},
+};
+
+QString Texte(const std::string& s) {
+    QString t = QString::fromStdString(s);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return t;
+}
+
+QString Fond(Rgb c) {
+    return QStringLiteral("background-color: #%1; color: white;")
+        .arg(qulonglong(c), 6, 16, QLatin1Char('0'));
+}
+
+class FenetrePreferences : public QWidget {
+public:
+    FenetrePreferences(Programme& p, ApresAction apres, QWidget* parent)
+        : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), p_(p), apres_(std::move(apres)) {
+        setObjectName(QString::fromUtf8(FENETRE));
+        setAttribute(Qt::WA_ShowWithoutActivating);
+        setFocusPolicy(Qt::NoFocus);
+
+        auto* racine = new QVBoxLayout(this);
+        auto* barreMenus = new QMenuBar(this);
+        barreMenus->setNativeMenuBar(false);
+        quitter_ = barreMenus->addAction(QStringLiteral("Quitter"));
+        quitter_->setObjectName(QStringLiteral("mnu_quitter"));
+        connect(quitter_, &QAction::triggered, this, [this] { Quitte(); });
+        defaut_ = barreMenus->addAction(QStringLiteral("Valeurs par défaut"));
+        defaut_->setObjectName(QString::fromUtf8("mnu_défaut"));
+        defaut_->setEnabled(false);
+        racine->setMenuBar(barreMenus);
+
+        auto* grille = new QGridLayout;
+        racine->addLayout(grille, 1);
+        for (const Controle& c : CONTROLES) {
+            auto* colonne = new QVBoxLayout;
+            QLabel* legende = Etiquette(c.legende);
+            legende->setWordWrap(true);
+            legende->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            colonne->addWidget(legende);
+            QLabel* valeur = Etiquette(c.valeur);
+            valeur->setAlignment(Qt::AlignCenter);
+            valeur->setFrameShape(QFrame::Panel);
+            valeur->setFrameShadow(QFrame::Sunken);
+            colonne->addWidget(valeur);
+            QScrollBar* b = Barre(c.barre, Qt::Vertical, c.pas);
+            b->setMinimumHeight(90);
+            colonne->addWidget(b, 1, Qt::AlignHCenter);
+            grille->addLayout(colonne, c.ligne, c.colonne);
+        }
+        etiquettes_["Label9MV"]->setStyleSheet(Fond(CouleurCroute));
+        etiquettes_["Label11MV"]->setStyleSheet(Fond(CouleurManteau));
+
+        auto* vitesse = new QHBoxLayout;
+        vitesse->addWidget(Etiquette("Label17"));
+        vitesse->addWidget(Barre("HScroll1", Qt::Horizontal, 100), 1);
+        jauge_ = new QProgressBar(this);
+        jauge_->setObjectName(QStringLiteral("Gauge1"));
+        jauge_->setRange(1, 1000);
+        jauge_->setFormat(QStringLiteral("%v"));
+        vitesse->addWidget(jauge_, 1);
+        racine->addLayout(vitesse);
+    }
+
+    void Synchronise() {
+        if (!p_.Chargee(FENETRE)) {
+            hide();
+            return;
+        }
+        const Fenetre& f = p_.Fen(FENETRE);
+        setWindowTitle(QString::fromStdString(f.caption));
+        const std::string prefixe = std::string(FENETRE) + ".";
+        for (auto& [controle, l] : etiquettes_) {
+            const QString t = Texte(p_.Label(prefixe + controle));
+            if (l->text() != t) l->setText(t);
+        }
+        for (auto& [nom, b] : barres_) {
+            auto it = p_.ihm.barres.find(nom);
+            if (it == p_.ihm.barres.end()) continue;
+            const QSignalBlocker bloque(b);
+            int min = it->second.min, max = it->second.max, v = it->second.value;
+            if (b->orientation() == Qt::Vertical) {   // top end largest
+                std::swap(min, max);
+                min = -min;
+                max = -max;
+                v = -v;
+            }
+            if (b->minimum() != min || b->maximum() != max) b->setRange(min, max);
+            // A thumb being dragged keeps its place until it is released.
+            if (b->value() != v) b->setValue(v);
+        }
+        jauge_->setValue(std::clamp(p_.ihm.Gauge1_value, 1, 1000));
+        Element(quitter_, "Préférences.mnu_quitter");
+        Element(defaut_, "Préférences.mnu_défaut");
+
+        const QSize taille(f.width / TWIPS, std::max(1, (f.height - CADRE_FENETRE) / TWIPS));
+        if (!place_) resize(taille);
+        if (f.visible) {
+            if (!isVisible()) {
+                if (!place_) move(f.left / TWIPS, f.top / TWIPS);
+                place_ = true;
+                show();
+            }
+            if (f.premierPlan != premierPlan_) raise();
+        } else if (isVisible()) {
+            hide();
+        }
+        premierPlan_ = f.premierPlan;
+    }
+
+    QScrollBar* BarreNommee(const std::string& nom) const {
+        auto it = barres_.find(nom);
+        return it == barres_.end() ? nullptr : it->second;
+    }
+
+protected:
+    // The close box asks to validate, as "Quitter" does.
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        if (p_.Chargee(FENETRE) && p_.Fen(FENETRE).visible) Quitte();
+    }
+
+private:
+    QLabel* Etiquette(const char* controle) {
+        auto* l = new QLabel(this);
+        l->setObjectName(QString::fromUtf8(controle));
+        l->setTextFormat(Qt::PlainText);
+        etiquettes_[controle] = l;
+        return l;
+    }
+
+    QScrollBar* Barre(const char* nom, Qt::Orientation sens, int pas) {
+        auto* b = new QScrollBar(sens, this);
+        b->setObjectName(QString::fromUtf8(nom));
+        b->setSingleStep(1);
+        b->setPageStep(pas);
+        // A dragged thumb changes the value when it is released.
+        b->setTracking(false);
+        b->setFocusPolicy(Qt::NoFocus);
+        const std::string cle = nom;
+        connect(b, &QScrollBar::valueChanged, this, [this, cle, b](int v) {
+            Deplace(cle, b->orientation() == Qt::Vertical ? -v : v);
+        });
+        barres_[cle] = b;
+        return b;
+    }
+
+    void Element(QAction* a, const char* cle) {
+        auto it = p_.ihm.menus.find(std::string_view(cle));
+        if (it == p_.ihm.menus.end()) return;
+        a->setText(QString::fromStdString(it->second.caption));
+        a->setEnabled(it->second.enabled);
+        a->setVisible(it->second.visible);
+    }
+
+    void Deplace(const std::string& nom, int v) {
+        Bar(p_, nom, v);
+        Apres();
+    }
+
+    void Quitte() {
+        terraflot::Menu(p_, "Préférences.mnu_quitter");
+        Apres();
+    }
+
+    // Mirrors the new state; the frame may drop this window in apres(), so
+    // nothing of `this` is used after it.
+    void Apres() {
+        Synchronise();
+        ApresAction apres = apres_;
+        if (apres) apres();
+    }
+
+    Programme& p_;
+    ApresAction apres_;
+    std::map<std::string, QLabel*> etiquettes_;
+    std::map<std::string, QScrollBar*> barres_;
+    QProgressBar* jauge_ = nullptr;
+    QAction* quitter_ = nullptr;
+    QAction* defaut_ = nullptr;
+    bool place_ = false;
+    int premierPlan_ = 0;
+};
+
+class MiroirPreferences : public Miroir {
+public:
+    explicit MiroirPreferences(FenetrePreferences* f) : fenetre_(f) {}
+    ~MiroirPreferences() override {
+        if (fenetre_) fenetre_->deleteLater();
+    }
+    void Synchronise() override {
+        if (fenetre_) fenetre_->Synchronise();
+    }
+    QWidget* Widget() override { return fenetre_; }
+
+private:
+    QPointer<FenetrePreferences> fenetre_;
+};
+
+} // namespace
+
+std::unique_ptr<Miroir> CreePreferences(Programme& p, ApresAction apres, QWidget* parent) {
+    auto* f = new FenetrePreferences(p, std::move(apres), parent);
+    auto miroir = std::make_unique<MiroirPreferences>(f);
+    miroir->Synchronise();
+    return miroir;
+}
 
 } // namespace terraflot
