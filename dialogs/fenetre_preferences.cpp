@@ -92,16 +92,21 @@ public:
             QLabel* legende = Etiquette(c.legende);
             legende->setWordWrap(true);
             legende->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+            // Every column the same width, captions wrapped to it.
+            legende->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            legende->setMinimumHeight(5 * legende->fontMetrics().height());
             colonne->addWidget(legende);
             QLabel* valeur = Etiquette(c.valeur);
             valeur->setAlignment(Qt::AlignCenter);
             valeur->setFrameShape(QFrame::Panel);
             valeur->setFrameShadow(QFrame::Sunken);
-            colonne->addWidget(valeur);
+            valeur->setFixedWidth(64);
+            colonne->addWidget(valeur, 0, Qt::AlignHCenter);
             QScrollBar* b = Barre(c.barre, Qt::Vertical, c.pas);
             b->setMinimumHeight(90);
             colonne->addWidget(b, 1, Qt::AlignHCenter);
             grille->addLayout(colonne, c.ligne, c.colonne);
+            grille->setColumnStretch(c.colonne, 1);
         }
         etiquettes_["Label9MV"]->setStyleSheet(Fond(CouleurCroute));
         etiquettes_["Label11MV"]->setStyleSheet(Fond(CouleurManteau));
