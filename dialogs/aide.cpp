@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <fstream>
 #include <initializer_list>
 #include <string_view>
@@ -21,13 +22,25 @@ namespace terraflot {
 
 namespace {
 
+// French spacing: the blank before ? ! : ; and inside « » does not break,
+// so that a word-wrapped caption never starts a line with a lone sign.
+std::string Insecables(std::string texte) {
+    static const std::pair<const char*, const char*> paires[] = {
+        {" ?", "\u00a0?"}, {" !", "\u00a0!"}, {" :", "\u00a0:"}, {" ;", "\u00a0;"},
+        {"« ", "«\u00a0"}, {" »", "\u00a0»"}};
+    for (const auto& [de, vers] : paires)
+        for (size_t k = texte.find(de); k != std::string::npos; k = texte.find(de, k))
+            texte.replace(k, std::strlen(de), vers);
+    return texte;
+}
+
 std::string Lignes(std::initializer_list<const char*> lignes) {
     std::string texte;
     for (const char* l : lignes) {
         if (!texte.empty()) texte += SautLigne;
         texte += l;
     }
-    return texte;
+    return Insecables(texte);
 }
 
 struct Sujet {
@@ -231,7 +244,7 @@ void Apropos_Load(Programme& p) {
     p.Label("Apropos.Label1", "Auteur :");
     p.Label("Apropos.Label2", Lignes({"Équipe TERRAFLOT", "Logiciel pédagogique de géologie",
                                       "Sciences de la Vie et de la Terre"}));
-    p.Label("Apropos.Label15", "Contact : remarques et suggestions par le dépôt du projet.");
+    p.Label("Apropos.Label15", Insecables("Contact : remarques et suggestions par le dépôt du projet."));
 
     auto& g = p.ihm.geometries;
     g["Apropos.Label12"] = {150, 120, 8010, 495};

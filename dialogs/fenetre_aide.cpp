@@ -193,7 +193,7 @@ QPixmap Vignette(int cote) {
 
 std::unique_ptr<Miroir> CreeAide(Programme& p, ApresAction apres, QWidget* parent) {
     auto* f = new FenetreEtiquetee(p, std::move(apres), parent, "Aide", "Aide.HLBBttn1");
-    QLabel* titre = f->Etiquette("Label1", f, Police(true, 15));
+    QLabel* titre = f->Etiquette("Label1", f, Police(true, 14));
     titre->setStyleSheet(QStringLiteral("color: #000080;"));
     f->Etiquette("Label2", f, Police());
     f->Ok();
@@ -205,12 +205,12 @@ std::unique_ptr<Miroir> CreeAide(Programme& p, ApresAction apres, QWidget* paren
 std::unique_ptr<Miroir> CreeApropos(Programme& p, ApresAction apres, QWidget* parent) {
     auto* f = new FenetreEtiquetee(p, std::move(apres), parent, "Apropos", "Apropos.HLBBttn1");
     f->HauteurSansCadre(0);
-    QLabel* titre = f->Etiquette("Label12", f, Police(true, 15));
+    QLabel* titre = f->Etiquette("Label12", f, Police(true, 14));
     titre->setStyleSheet(QStringLiteral("color: #000080;"));
     f->Etiquette("Label13", f, Police());
     QFrame* biblio = f->Cadre("Picture3");
     f->Etiquette("Label4", biblio, Police(true));
-    f->Etiquette("Label3", biblio, Police(false, 12));
+    f->Etiquette("Label3", biblio, Police());
     QFrame* auteur = f->Cadre("Picture1");
     f->Etiquette("Label1", auteur, Police(true));
     f->Etiquette("Label2", auteur, Police());

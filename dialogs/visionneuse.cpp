@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStringDecoder>
 #include <QStyle>
@@ -57,9 +58,44 @@ void PagesAide::Lien(const QUrl& lien) {
         QDesktopServices::openUrl(u);
 }
 
+// The pages' style sheets are written into them: the page area does not
+// fetch a linked style sheet by itself.
+QString PagesAide::AvecFeuillesDeStyle(QString html, const QUrl& page) const {
+    static const QRegularExpression lien(
+        QStringLiteral("<link\\b[^>]*\\brel\\s*=\\s*\"?stylesheet\"?[^>]*>"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression href(QStringLiteral("\\bhref\\s*=\\s*\"([^\"]*)\""),
+                                         QRegularExpression::CaseInsensitiveOption);
+    for (int debut = 0;;) {
+        const QRegularExpressionMatch m = lien.match(html, debut);
+        if (!m.hasMatch()) break;
+        QString style;
+        const QRegularExpressionMatch h = href.match(m.captured(0));
+        if (h.hasMatch()) {
+            const QUrl u = page.resolved(QUrl(h.captured(1)));
+            if (u.scheme() == QLatin1String(SCHEMA))
+                if (auto css = lecteur_->Lit(u.path(QUrl::FullyDecoded).toStdString()))
+                    style = QStringLiteral("<style>") + QString::fromUtf8(css->data(), qsizetype(css->size())) +
+                            QStringLiteral("</style>");
+        }
+        html.replace(m.capturedStart(), m.capturedLength(), style);
+        debut = int(m.capturedStart() + style.size());
+    }
+    return html;
+}
+
 QVariant PagesAide::loadResource(int type, const QUrl& nom) {
-    QUrl u = nom.isRelative() ? source().resolved(nom) : nom;
+    // A relative name (a style sheet, a picture) belongs to the page being
+    // read, which may not be the source yet.
+    QUrl u = nom;
+    if (u.isRelative()) {
+        QUrl base = document()->baseUrl();
+        if (base.scheme() != QLatin1String(SCHEMA)) base = pageLue_;
+        if (base.scheme() != QLatin1String(SCHEMA)) base = source();
+        u = base.resolved(nom);
+    }
     if (u.scheme() != QLatin1String(SCHEMA)) return {};
+    if (type == QTextDocument::HtmlResource) pageLue_ = u;
     QString chemin = u.path(QUrl::FullyDecoded);
     if (!chemin.startsWith(QLatin1Char('/'))) chemin.prepend(QLatin1Char('/'));
     const std::optional<std::string> contenu = lecteur_->Lit(chemin.toStdString());
@@ -70,7 +106,7 @@ QVariant PagesAide::loadResource(int type, const QUrl& nom) {
         const QByteArray octets = QByteArray::fromStdString(*contenu);
         QStringDecoder decodeur = QStringDecoder::decoderForHtml(octets);
         if (!decodeur.isValid()) decodeur = QStringDecoder(QStringDecoder::Utf8);
-        return QString(decodeur(octets));
+        return AvecFeuillesDeStyle(QString(decodeur(octets)), u);
     }
     case QTextDocument::ImageResource: {
         QImage image;

@@ -25,7 +25,9 @@ public:
 
 private:
     void Lien(const QUrl& lien);
+    QString AvecFeuillesDeStyle(QString html, const QUrl& page) const;
     std::unique_ptr<LecteurChm> lecteur_;
+    QUrl pageLue_;
 };
 
 class Visionneuse : public QWidget {
