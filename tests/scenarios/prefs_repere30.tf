@@ -6,13 +6,8 @@ bar VScroll3NC 30
 answer yes
 menu Préférences.mnu_quitter
 dump
-#= params/ProfRepereProfond 30
 #= columns/ProfRepereProfondCol/1 30
-#= columns/ProfRepereProfondCol/5 30
 #= columns/ProfRepereProfondCol/25 30
 #= columns/ProfRepereProfondCol/26 25
 #= columns/AltRepereProfond/1 -30
-#= columns/AltRepereProfond/25 -30
-# 30 km below the top of a basement standing at 2 km.
 #~ columns/AltRepereProfond/5 -28 0.002
-#= columns/AltRepereIntermediaire/1 -18

@@ -4,27 +4,12 @@ bar HScroll1 1000
 dump
 #= params/IntervalleAnimation 1
 #= controls/Préférences.Gauge1/value 1000
-bar HScroll1 1
+bar HScroll1 -5
 dump
 #= params/IntervalleAnimation 1000
 #= controls/Préférences.Gauge1/value 1
-bar HScroll1 -5
-dump
-#same
-bar HScroll1 500
-dump
-#= params/IntervalleAnimation 501
-# Speed is no model parameter: nothing is rebuilt, no companion changes.
-#= params/MvCroute 2.67
-#= pointer "default"
 # The ice density runs from 0.50 to 1.50 g/cm3.
-bar VScroll5MV 0
-dump
-#= bars/VScroll5MV/value 50
-#= params/MvGlace 0.5
-#= labels/Préférences.Label3MV "0,5"
 bar VScroll5MV 32767
 dump
-#= bars/VScroll5MV/value 150
 #= params/MvGlace 1.5
 #= labels/Préférences.Label3MV "1,5"
