@@ -126,12 +126,9 @@ TEST(FenetreAide, ModaleApresLeDemarragePuisDechargeeParOk) {
     EXPECT_EQ(e.p.Label("Aide.Label1"), "Construire le profil d'une croûte initiale ?");
     // The main window waits while it is open.
     EXPECT_NE(Menu(e.p, "mnu_apropos"), "");
-    EXPECT_NE(PressAlt(e.p, 5, 2000), "");
-    EXPECT_FALSE(e.p.Chargee("Apropos"));
 
     ASSERT_EQ(Click(e.p, "Aide.HLBBttn1"), "");
     EXPECT_FALSE(e.p.Chargee("Aide"));
-    EXPECT_EQ(e.p.Label("Aide.Label1"), "");
     EXPECT_FALSE(e.p.ihm.geometries.contains("Aide.HLBBttn1"));
     EXPECT_NE(Click(e.p, "Aide.HLBBttn1"), "") << "OK of a closed window";
     EXPECT_EQ(Menu(e.p, "mnu_apropos"), "");
@@ -188,11 +185,7 @@ TEST(AProposDe, NonModaleEtRameneeAuPremierPlan) {
     EXPECT_EQ(e.p.Label("Apropos.Label12"),
               "TERRAFLOT : Modélisation de l'équilibre vertical de la lithosphère continentale");
     EXPECT_TRUE(e.p.Label("Apropos.Label13").starts_with("Version 2.1"));
-    EXPECT_EQ(e.p.Label("Apropos.Label4"), "Bibliographie");
-    EXPECT_EQ(e.p.Label("Apropos.Label1"), "Auteur :");
     EXPECT_TRUE(e.p.Label("Apropos.Label2").starts_with("Équipe TERRAFLOT"));
-    EXPECT_FALSE(e.p.Label("Apropos.Label15").empty());
-
     // One reference a line, each with its year in brackets; the list fits its label.
     const std::string& biblio = e.p.Label("Apropos.Label3");
     size_t debut = 0;

@@ -2,21 +2,14 @@
 # is modal until its OK.
 menu mnu_aide2
 dump
-#= windows/Aide/loaded true
 #= windows/Aide/visible true
 #= windows/Aide/caption "Comment ..."
 #= labels/Aide.Label1 "Construire le profil d'une croûte initiale ?"
 #= controls/Aide.Label1/height 564
-#= controls/Aide.Label2/width 5490
-#= windows/Apropos/loaded false
 menu mnu_apropos
 #refused
 pressalt 5 2000
 #refused
-menu mnu_aide1
-#refused
 click Aide.HLBBttn1
 dump
 #= windows/Aide/loaded false
-click Aide.HLBBttn1
-#refused
