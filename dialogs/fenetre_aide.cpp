@@ -69,9 +69,12 @@ public:
         c->setObjectName(QString::fromUtf8(controle));
         c->setFrameShape(QFrame::Box);
         c->setFrameShadow(QFrame::Sunken);
-        cadres_[controle] = c;
+        places_[controle] = c;
         return c;
     }
+
+    // Another control placed from the state's geometry.
+    void Place(const char* controle, QWidget* w) { places_[controle] = w; }
 
     BoutonHLB* Ok() {
         auto* b = new BoutonHLB(QStringLiteral("OK"), this);
@@ -94,7 +97,7 @@ public:
             l->setText(Texte(p_.Label(prefixe + controle)));
             Place(l, controle);
         }
-        for (auto& [controle, c] : cadres_) Place(c, controle);
+        for (auto& [controle, w] : places_) Place(w, controle);
         if (ok_) Place(ok_, "HLBBttn1");
         setFixedSize(f.width / TWIPS, std::max(1, (f.height - hauteurCadre_) / TWIPS));
 
@@ -146,7 +149,7 @@ private:
     const char* nom_;
     const char* bouton_;
     std::map<std::string, QLabel*> etiquettes_;
-    std::map<std::string, QFrame*> cadres_;
+    std::map<std::string, QWidget*> places_;
     BoutonHLB* ok_ = nullptr;
     int hauteurCadre_ = CADRE_FENETRE;
     int premierPlan_ = 0;
@@ -217,9 +220,8 @@ std::unique_ptr<Miroir> CreeApropos(Programme& p, ApresAction apres, QWidget* pa
     f->Etiquette("Label15", auteur, Police(false, 12));
     auto* image = new QLabel(auteur);
     image->setObjectName(QStringLiteral("Picture2"));
-    const int cote = 750 / TWIPS;
-    image->setGeometry(3540 / TWIPS, 120 / TWIPS, cote, cote);
-    image->setPixmap(Vignette(cote));
+    image->setPixmap(Vignette(750 / TWIPS));
+    f->Place("Picture2", image);
     f->Ok();
     auto miroir = std::make_unique<MiroirFenetre>(f);
     miroir->Synchronise();
