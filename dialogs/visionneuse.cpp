@@ -184,7 +184,9 @@ void OuvreVisionneuse(const std::string& chemin, QWidget* parent) {
     // One viewer: asking again brings it forward on its first page.
     static QPointer<Visionneuse> ouverte;
     std::string erreur;
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     auto v = CreeVisionneuse(chemin, erreur);
+    QGuiApplication::restoreOverrideCursor();
     if (!v) {
         QMessageBox::critical(parent, QString::fromLatin1(TitreApplication),
                               QString::fromStdString(erreur));
