@@ -13,5 +13,6 @@ dump
 #= labels/Quiral.Label7 " 160 km3"
 menu mnu_modifier
 dump
+# The press at 2000 m left a 40.091 km basement: the deep level may reach 40 km.
 #= labels/Quiral.Label7 ""
-#= bars/VScroll3NC {"value":25,"min":20,"max":30}
+#= bars/VScroll3NC {"value":25,"min":20,"max":40}

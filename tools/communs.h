@@ -1,0 +1,54 @@
+// Texts and small steps shared by the tool modes, the press handler and
+// the whole-section commands.
+#pragma once
+
+#include <algorithm>
+
+#include "app/etat.h"
+
+namespace terraflot {
+
+inline constexpr const char* NIVEAUX_INITIALISES =
+    " Les niveaux ''repères'' sont initialisés .";
+inline constexpr const char* NIVEAUX_INITIALISES_REAJUSTEMENT =
+    " Les niveaux ''repères''  sont  initialisés .";
+inline constexpr const char* NIVEAUX_NON_INITIALISES =
+    " Les niveaux ''repères'' ne sont plus initialisés .";
+inline constexpr const char* STATUT_PROFIL =
+    "Construction d'un profil topographique équilibré du socle .";
+
+// Columns in use, never beyond the arrays.
+inline int ColonnesEnService(const Modele& m) {
+    return std::clamp<int>(m.NbColonnes, 0, COLONNE_MAX);
+}
+
+// Redraws column i: its layers, then its notable levels.
+inline void RedessineColonne(Programme& p, int i) {
+    const Modele& m = p.m;
+    p.dessin.DessineRectangle2(i, m.AltSocle[i], m.EpSocle[i], m.EpGlace[i], m.EpSediments[i]);
+    p.dessin.ReprésenteNiveauxRemarquables(i);
+}
+
+// Eroded totals back to zero on every column.
+inline void RemiseAZeroErosion(Modele& m) {
+    for (int i = 1; i <= COLONNE_MAX; ++i) m.ErosionCumulee[i] = 0;
+    m.SommeErosion = 0;
+}
+
+// Reference levels back at their nominal depths in every column, detached
+// from the crust, eroded totals cleared.
+inline void ReinitialiseReperes(Programme& p) {
+    Modele& m = p.m;
+    m.ReperesFixes = false;
+    p.MenuItem("mnu_modifier").enabled = true;
+    for (int i = 1; i <= COLONNE_MAX; ++i) {
+        m.ProfRepereProfondCol[i] = m.ProfRepereProfond;
+        m.ProfRepereIntermediaireCol[i] = m.ProfRepereIntermediaire;
+    }
+    RemiseAZeroErosion(m);
+}
+
+// The profile-construction mode, its check mark and its status caption.
+void PasseEnModeProfil(Programme& p);
+
+} // namespace terraflot
