@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the build tree with CPack and checks its
+# control fields, its dependencies and its contents.
+#   paquet_deb.sh CPACK BUILD VERSION PROGRAMME AIDE(0|1) DOSSIER
+set -uo pipefail
+CPACK=$1 BUILD=$2 VERSION=$3 PROGRAMME=$4 AIDE=$5 DOSSIER=$6
+. "$(dirname "$0")/commun.sh"
+
+if [ ! -x "$PROGRAMME" ]; then
+  echo "Le programme $PROGRAMME n'est pas construit : vérification sautée."; exit 77
+fi
+for outil in dpkg-deb dpkg-shlibdeps; do
+  command -v $outil >/dev/null || { echo "$outil manque (paquet dpkg-dev) : vérification sautée."; exit 77; }
+done
+rm -rf "$DOSSIER"; mkdir -p "$DOSSIER"
+if ! "$CPACK" -G DEB --config "$BUILD/CPackConfig.cmake" -B "$DOSSIER" >"$DOSSIER/cpack.log" 2>&1; then
+  cat "$DOSSIER/cpack.log"; echo "ÉCHEC : cpack a échoué"; exit 1
+fi
+ARCH=$(dpkg --print-architecture)
+DEB=$DOSSIER/terraflot_${VERSION}_${ARCH}.deb
+[ -f "$DEB" ] || { ls "$DOSSIER"; echo "ÉCHEC : $DEB n'a pas été produit"; exit 1; }
+
+champ() { dpkg-deb -f "$DEB" "$1"; }
+attendu "Package" "$(champ Package)" "terraflot"
+attendu "Version" "$(champ Version)" "$VERSION"
+attendu "Architecture" "$(champ Architecture)" "$ARCH"
+attendu "Section" "$(champ Section)" "education"
+attendu "Maintainer" "$(champ Maintainer)" "Équipe TERRAFLOT"
+# Every shared library the program links must be a dependency.
+dependances=$(champ Depends)
+for paquet in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libchm1; do
+  case ", $dependances," in *", $paquet "*|*", $paquet,"*) ;;
+    *) echec "Depends ne contient pas $paquet : « $dependances »";; esac
+done
+
+contenu=$(dpkg-deb -c "$DEB")
+droits() { awk -v f="./usr/$1" '$6 == f { print $1, $2 }' <<<"$contenu"; }
+attendu "droits de usr/bin/terraflot" "$(droits bin/terraflot)" "-rwxr-xr-x root/root"
+attendu "droits de l'entrée de menu" "$(droits share/applications/terraflot.desktop)" "-rw-r--r-- root/root"
+attendu "droits de l'icône SVG" "$(droits share/icons/hicolor/scalable/apps/terraflot.svg)" "-rw-r--r-- root/root"
+for t in $TAILLES_ICONE; do
+  attendu "droits de l'icône ${t}x${t}" "$(droits share/icons/hicolor/${t}x${t}/apps/terraflot.png)" "-rw-r--r-- root/root"
+done
+if [ "$AIDE" = 1 ]; then
+  attendu "droits de usr/bin/terraflot.chm" "$(droits bin/terraflot.chm)" "-rw-r--r-- root/root"
+fi
+if grep -q -v -E ' \./usr/' <<<"$(grep -v ' \./$' <<<"$contenu")"; then
+  echec "le paquet installe hors de /usr :"; grep -v -E ' \./(usr/.*)?$' <<<"$contenu"
+fi
+
+# Unpacked, the program finds all its libraries.
+mkdir -p "$DOSSIER/racine"
+dpkg-deb -x "$DEB" "$DOSSIER/racine"
+if command -v ldd >/dev/null; then
+  manquantes=$(ldd "$DOSSIER/racine/usr/bin/terraflot" | grep 'not found' || true)
+  [ -z "$manquantes" ] || echec "bibliothèques introuvables : $manquantes"
+fi
+
+bilan "Paquet Debian"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# TERRAFLOT remembers nothing between runs: no settings file anywhere.
+#   sans_reglages.sh SOURCES
+set -uo pipefail
+cd "$1" || exit 1
+trouve=$(grep -rn -E 'QSettings|AppConfigLocation|GenericConfigLocation|AppDataLocation' \
+  --include='*.cpp' --include='*.h' model app render tools erosion dialogs replay 2>/dev/null)
+if [ -n "$trouve" ]; then
+  echo "ÉCHEC : le programme enregistre des réglages :"; echo "$trouve"; exit 1
+fi
+echo "Aucun réglage enregistré entre deux lancements."
