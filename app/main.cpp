@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QWidget>
+#include <memory>
 
 #include "app/cadre.h"
 #include "app/etat.h"
@@ -8,8 +10,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("terraflot"));
     QApplication::setApplicationDisplayName(QStringLiteral("TerraFLOT"));
     auto plateforme = terraflot::CreePlateformeQt();
-    if (!plateforme) return 1;
     terraflot::Programme programme(*plateforme);
-    if (!terraflot::CreeCadre(programme)) return 1;
+    // The frame goes before the program whose state it shows.
+    std::unique_ptr<QWidget> cadre(terraflot::CreeCadre(programme));
+    if (!cadre) return 1;
+    if (programme.ihm.ended) return 0;
     return app.exec();
 }
