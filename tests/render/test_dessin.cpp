@@ -242,5 +242,28 @@ TEST_F(Dessin_, RafraichissementCompletNeChangeRien) {
     EXPECT_EQ(p.Label("Quiral.Label5"), " Pression initiale supérieure à 654MPa (profondeur : 25km )");
 }
 
+TEST_F(Dessin_, ReconstructionApresValidation) {
+    // The dialog validated a deep level at 30 km: every column's level starts
+    // again from that depth, here the Moho of the reference column.
+    m.ProfRepereProfond = m.ProfRepereProfondSauve = 30;
+    m.SommeErosion = 12;
+    p.Label("Quiral.Label7", " 12 km3");
+    rafraichit3(p);
+    for (int k : {1, 25}) {
+        EXPECT_EQ(m.AltRepereProfond[k], -30) << "column " << k;
+        EXPECT_EQ(m.ProfRepereProfondCol[k], 30);
+        EXPECT_EQ(m.HautRepereProfond0[k], 0);
+        EXPECT_EQ(m.AltRepereIntermediaire[k], -18);
+    }
+    EXPECT_EQ(m.AltRepereProfond[26], -25);  // beyond the section: untouched
+    EXPECT_EQ(m.EpSocle[0], 0);
+    // 30 x 2.67 x 9.8 = 784.98 MPa.
+    EXPECT_EQ(p.Label("Quiral.Label5"), " Pression initiale supérieure à 785MPa (profondeur : 30km )");
+    EXPECT_EQ(m.SommeErosion, 0);
+    EXPECT_EQ(p.Label("Quiral.Label7"), "");
+    // No magenta left: the deep zone has no height.
+    EXPECT_EQ(Hex(En(5, -27000)), Hex(CouleurNiveauIntermediaire));
+}
+
 } // namespace
 } // namespace terraflot
