@@ -224,9 +224,6 @@ TEST_F(Dessin_, BarreDEchelle) {
     Rafraichit(p);
     EXPECT_EQ(m.LargeurColonne, 1250);
     EXPECT_TRUE(Pres(p.dessin.ImageEchelle(), 1200, 1000, CouleurTexteLegende));
-    EXPECT_EQ(p.Label("Quiral.Label6"),
-              "Volume érodé pour une bande de 20 km de largeur et de  200 km de longueur, soit "
-              "une surface de  4000 km2 :");
     // Ten wider columns: the crust of column 10 reaches the right edge.
     COULEUR(En(10, -10000), CouleurCroute);
 }
@@ -238,8 +235,6 @@ TEST_F(Dessin_, RafraichissementCompletNeChangeRien) {
     EXPECT_TRUE(p.dessin.Image() == depart);
     EXPECT_EQ(m.EpSocle, avant.EpSocle);
     EXPECT_EQ(m.AltRepereIntermediaire, avant.AltRepereIntermediaire);
-    EXPECT_EQ(p.Label("Quiral.Label3"), " Pression initiale supérieure à 471MPa (profondeur : 18km )");
-    EXPECT_EQ(p.Label("Quiral.Label5"), " Pression initiale supérieure à 654MPa (profondeur : 25km )");
 }
 
 TEST_F(Dessin_, ReconstructionApresValidation) {

@@ -7,9 +7,6 @@ dump
 #= labels/Tableau_bord.Label1 "Index N° 5"
 #= labels/Tableau_bord.Label6 " -Altitude au curseur : -5000 m\r\n -Pression au curseur :  130.83 MPa"
 #= labels/Tableau_bord.Label28 " 3069 MPa"
-#= labels/Tableau_bord.Label18 "471,0 MPa"
-#= labels/Tableau_bord.Label20 "654,0 MPa"
-#= labels/Tableau_bord.Label3 "-30 km"
 #= columns/PressionRepereIntermediaire/5 471
 #= columns/PressionRepereProfond/5 654
 #= controls/Tableau_bord.Picture1/backcolor "#00FF00"
@@ -23,17 +20,3 @@ move 200 3000
 dump
 #= labels/Tableau_bord.Label6 " -Altitude au curseur :  3000 m\r\n -Pression au curseur :  0 MPa"
 #= labels/Tableau_bord.Label1 "Index N° 5"
-# Switched off: the next move closes it; on again: the next move reopens it.
-menu mnu_affichetableau
-dump
-#= menus/mnu_affichetableau/caption "Afficher le tableau de bord"
-#= flags/AfficheTableau false
-movealt 6 -5000
-dump
-#= windows/Tableau_bord/loaded false
-menu mnu_affichetableau
-movealt 6 -5000
-dump
-#= menus/mnu_affichetableau/caption "Ne pas afficher le tableau de bord"
-#= windows/Tableau_bord/loaded true
-#= labels/Tableau_bord.Label1 "Index N° 6"
