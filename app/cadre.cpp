@@ -303,14 +303,14 @@ public:
 
     void Synchronise() {
         const Ihm& ihm = p_.ihm;
-        Place(dessin_, "Picture1");
+        // The picture covers the last, partly shown pixel of the area too.
+        Place(dessin_, "Picture1", p_.dessin.Image().size());
         Place(Label1_, "Label1");
         const QRect zone = dessin_->geometry();
         Label8_->setGeometry(zone.left() + 30, std::max(0, Label1_->geometry().bottom() + 1),
                              std::max(0, zone.width() - 60), 18);
         Place(legende_, "Picture4");
         Place(panneau_, "Picture2");
-        if (dessin_->size() != zone.size()) dessin_->resize(zone.size());
         if (generation_ != p_.dessin.Generation()) {
             generation_ = p_.dessin.Generation();
             dessin_->update();
@@ -369,10 +369,11 @@ private:
         if (apres_) apres_();
     }
 
-    void Place(QWidget* w, const char* controle) {
+    void Place(QWidget* w, const char* controle, QSize taille = {}) {
         auto it = p_.ihm.geometries.find(std::string("Quiral.") + controle);
         if (it == p_.ihm.geometries.end()) return;
-        const QRect r = Pixels(it->second);
+        QRect r = Pixels(it->second);
+        if (!taille.isEmpty()) r.setSize(taille);
         if (w->geometry() != r) w->setGeometry(r);
     }
 
@@ -568,9 +569,16 @@ private:
         tableau_.reset();
         for (auto& [nom, miroir] : dialogues_) miroir.reset();
         quiral_->Synchronise();   // stops Timer1
-        QTimer::singleShot(0, this, [this] { close(); });
-        QCoreApplication::exit(0);
+        QTimer::singleShot(0, this, [this] {
+            close();
+            if (termine_) termine_();
+        });
     }
+
+public:
+    std::function<void()> termine_;
+
+private:
 
     Programme& p_;
     ApresAction apres_;
@@ -586,6 +594,10 @@ private:
 };
 
 } // namespace
+
+void QuandTermine(QWidget* cadre, std::function<void()> action) {
+    if (auto* c = dynamic_cast<Cadre*>(cadre)) c->termine_ = std::move(action);
+}
 
 std::unique_ptr<Plateforme> CreePlateformeQt() { return std::make_unique<PlateformeQt>(); }
 

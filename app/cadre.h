@@ -2,6 +2,7 @@
 // dashboard and the start-up notice; they mirror the Programme's state.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -16,5 +17,8 @@ class Plateforme;
 std::unique_ptr<Plateforme> CreePlateformeQt();
 // Creates, shows and starts the frame; the returned window owns the others.
 QWidget* CreeCadre(Programme& p);
+// What the frame does once the program has ended and its windows are
+// closed (the program's main() leaves its event loop).
+void QuandTermine(QWidget* cadre, std::function<void()> action);
 
 } // namespace terraflot

@@ -30,14 +30,14 @@ QColor Qc(Rgb c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 QPixmap ImageCoupe(int largeur, int hauteur) {
     QPixmap image(largeur, hauteur);
     image.fill(Qc(CouleurCiel));
-    {
+    {   // the painter ends before the picture is handed out
     QPainter g(&image);
     g.setRenderHint(QPainter::Antialiasing);
     const int n = 12;
     const double w = double(largeur) / n;
     const double mer = hauteur * 0.30;
     for (int i = 0; i < n; ++i) {
-        // Relief in the middle columns, a root beneath it four times deeper.
+        // Relief in the middle columns, a deeper root beneath it.
         const double x = (i + 0.5) / n - 0.5;
         const double relief = hauteur * 0.16 * std::max(0.0, 1.0 - 9.0 * x * x);
         const double haut = mer - relief;
@@ -57,6 +57,7 @@ QPixmap ImageCoupe(int largeur, int hauteur) {
     g.setPen(QPen(Qc(CouleurQuadrillage), 1, Qt::DashLine));
     g.drawLine(QPointF(0, mer), QPointF(largeur, mer));
     g.setPen(QPen(Qc(CouleurAxes), 2));
+    g.setBrush(Qt::NoBrush);
     g.drawRect(QRect(0, 0, largeur - 1, hauteur - 1));
     }
     return image;

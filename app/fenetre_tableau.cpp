@@ -2,6 +2,7 @@
 // coloured by the column's anomaly class.
 #include "app/fenetres_cadre.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -139,6 +140,15 @@ public:
         } else if (isVisible()) {
             hide();
         }
+    }
+
+protected:
+    // Where the window system activates it anyway, the focus goes back.
+    bool event(QEvent* e) override {
+        const bool r = QWidget::event(e);
+        if (e->type() == QEvent::WindowActivate && parentWidget() && parentWidget()->window()->isVisible())
+            parentWidget()->window()->activateWindow();
+        return r;
     }
 
 private:

@@ -15,5 +15,6 @@ int main(int argc, char** argv) {
     std::unique_ptr<QWidget> cadre(terraflot::CreeCadre(programme));
     if (!cadre) return 1;
     if (programme.ihm.ended) return 0;
+    terraflot::QuandTermine(cadre.get(), [] { QCoreApplication::exit(0); });
     return app.exec();
 }

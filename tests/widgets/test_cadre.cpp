@@ -1,0 +1,291 @@
+// The real windows: a press on the drawing area does what the driver's
+// press does, menus carry the state's checks, the dashboard opens at the
+// bottom right without the focus, the quit question, and Timer1.
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "app/cadre.h"
+#include "app/commandes.h"
+#include "app/etat.h"
+#include "replay/moteur.h"
+
+namespace terraflot {
+namespace {
+
+constexpr const char* QUESTION_QUITTER = "Etes-vous sûr de quitter TERRAFLOT ? ";
+
+// The program as a user launches it, the notice dismissed by its "OK".
+struct Appli {
+    std::unique_ptr<Plateforme> pf = CreePlateformeQt();
+    Programme p{*pf};
+    std::unique_ptr<QWidget> cadre{CreeCadre(p)};
+
+    Appli() {
+        auto* ok = Notice() ? Notice()->findChild<QPushButton*>("Command1") : nullptr;
+        EXPECT_TRUE(ok) << "no start-up notice";
+        if (ok) QTest::mouseClick(ok, Qt::LeftButton);
+        EXPECT_FALSE(p.Chargee("Avertissement"));
+        p.ihm.messages.clear();
+    }
+    QWidget* Notice() { return cadre->findChild<QWidget*>("Avertissement"); }
+    QWidget* Zone() { return cadre->findChild<QWidget*>("Picture1"); }
+    QAction* Action(const char* nom) { return cadre->findChild<QAction*>(QString::fromUtf8(nom)); }
+    QTimer* Timer1() { return cadre->findChild<QTimer*>("Timer1"); }
+    QPushButton* Bouton(const char* nom) {
+        return cadre->findChild<QWidget*>("Picture2")->findChild<QPushButton*>(nom);
+    }
+    QWidget* Tableau() {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Tableau_bord" && w->isVisible()) return w;
+        return nullptr;
+    }
+};
+
+// Answers the next message box once it shows: records it, clicks `bouton`.
+struct Reponse {
+    QString titre, texte, boutons;
+    QMessageBox::Icon icone = QMessageBox::NoIcon;
+    bool vue = false;
+    explicit Reponse(QString bouton) {
+        auto essai = std::make_shared<std::function<void()>>();
+        *essai = [this, bouton, essai] {
+            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!boite) {
+                QTimer::singleShot(10, *essai);
+                return;
+            }
+            vue = true;
+            titre = boite->windowTitle();
+            texte = boite->text();
+            icone = boite->icon();
+            QAbstractButton* choix = nullptr;
+            for (QAbstractButton* b : boite->buttons()) {
+                boutons += (boutons.isEmpty() ? "" : "|") + b->text();
+                if (b->text() == bouton) choix = b;
+            }
+            if (choix) choix->click();
+            else boite->reject();
+        };
+        QTimer::singleShot(0, *essai);
+    }
+};
+
+double Tw(int pixels) { return pixels * 15.0; }
+
+// A press on Picture1 with the mouse and the driver's press at the same
+// twips give the same section; a move opens the same readout.
+TEST(Cadre, PressAndMoveMatchTheDriver) {
+    Appli a;
+    ASSERT_EQ(a.p.ihm.LargeurCadre, 12500) << "the frame changed its start size";
+    ASSERT_EQ(a.p.ihm.HauteurCadre, 9375);
+    Moteur moteur{DossierExecutable()};
+    Programme& r = moteur.programme();
+
+    // Column 5 at about 2000 m, then column 9 below sea level.
+    const int colonne5 = int((a.p.m.OrigineX + 4.5 * a.p.m.LargeurColonne) / 15);
+    const int y2000 = int(YDepuisAltitude(a.p.m, 2000) / 15);
+    const int colonne9 = int((a.p.m.OrigineX + 8.5 * a.p.m.LargeurColonne) / 15);
+    const int yMer = int(YDepuisAltitude(a.p.m, -1500) / 15);
+    for (QPoint q : {QPoint(colonne5, y2000), QPoint(colonne9, yMer)}) {
+        QTest::mousePress(a.Zone(), Qt::LeftButton, {}, q);
+        QTest::mouseRelease(a.Zone(), Qt::LeftButton, {}, q);
+        EXPECT_EQ(Press(r, Tw(q.x()), Tw(q.y())), "");
+    }
+    QTest::mouseMove(a.Zone(), QPoint(colonne5, y2000 + 40));
+    EXPECT_EQ(Move(r, Tw(colonne5), Tw(y2000 + 40)), "");
+
+    const Modele& m = a.p.m;
+    const Modele& e = r.m;
+    for (int i = 1; i <= 25; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(m.AltSurface[i], e.AltSurface[i]);
+        EXPECT_EQ(m.AltSocle[i], e.AltSocle[i]);
+        EXPECT_EQ(m.EpSocle[i], e.EpSocle[i]);
+        EXPECT_EQ(m.EpCroute[i], e.EpCroute[i]);
+        EXPECT_EQ(m.ProfMoho[i], e.ProfMoho[i]);
+        EXPECT_EQ(m.HauteurEau[i], e.HauteurEau[i]);
+        EXPECT_EQ(m.AltRepereProfond[i], e.AltRepereProfond[i]);
+    }
+    EXPECT_EQ(m.IndexCurseur, e.IndexCurseur);
+    EXPECT_EQ(m.YCurseur, e.YCurseur);
+    EXPECT_EQ(a.p.ihm.labels, r.ihm.labels);
+    // The press did build the column: about 2 km high on a root near 40 km.
+    EXPECT_NEAR(m.AltSurface[5], 2.0, 0.2);
+    EXPECT_NEAR(m.EpSocle[5], 40.1, 1.0);
+    EXPECT_LT(m.AltSurface[9], 0);
+
+    // The window shows the same picture the program drew.
+    const QImage vue = a.Zone()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage image = a.p.dessin.Image().convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(vue.size(), image.size());
+    EXPECT_TRUE(vue == image.copy(vue.rect())) << "the window does not show the program's picture";
+    auto* statut = a.cadre->findChild<QLabel*>("Label8");
+    ASSERT_TRUE(statut);
+    EXPECT_EQ(statut->text().toStdString(), a.p.Label("Quiral.Label8"));
+}
+
+// The menu bar in its order; checks and enabled states follow the modes.
+TEST(Cadre, MenusMirrorTheModes) {
+    Appli a;
+    QStringList barre;
+    for (QAction* x : a.cadre->findChild<QMenuBar*>()->actions()) barre << x->text();
+    EXPECT_EQ(barre, QStringList({"Quitter", "Préférences", "Réajustement Isostatique", "Calcul", "?"}));
+    EXPECT_TRUE(a.Action("mnu_profil")->isChecked());
+    EXPECT_FALSE(a.Action("mnu_anim_montagne")->isEnabled());
+    EXPECT_FALSE(a.Action("mnu_anim_epaississement")->isEnabled());
+    EXPECT_FALSE(a.Action("mnu_animepaississementEROSION")->isEnabled());
+
+    a.Action("mnu_modifmoho")->trigger();
+    EXPECT_TRUE(a.Action("mnu_modifmoho")->isChecked());
+    EXPECT_FALSE(a.Action("mnu_profil")->isChecked());
+
+    // The mountain-erosion mode: panel shown, the dialog's entry and the
+    // melt out of reach.
+    a.Action("mnu_Anim_érosion")->trigger();
+    EXPECT_TRUE(a.Action("mnu_Anim_érosion")->isChecked());
+    EXPECT_FALSE(a.Action("mnu_modifmoho")->isChecked());
+    EXPECT_FALSE(a.Action("mnu_modifier")->isEnabled());
+    EXPECT_FALSE(a.Action("mnu_fonte")->isEnabled());
+    EXPECT_TRUE(a.cadre->findChild<QWidget*>("Picture2")->isVisible());
+
+    // A toggle swaps its caption; choosing a mode hides the panel again.
+    a.Action("mnu_affichetableau")->trigger();
+    EXPECT_EQ(a.Action("mnu_affichetableau")->text(), "Afficher le tableau de bord");
+    a.Action("mnu_profil")->trigger();
+    EXPECT_TRUE(a.Action("mnu_profil")->isChecked());
+    EXPECT_FALSE(a.Action("mnu_Anim_érosion")->isChecked());
+    EXPECT_FALSE(a.cadre->findChild<QWidget*>("Picture2")->isVisible());
+}
+
+// The dashboard opens at the bottom right of the screen above the frame
+// and leaves the focus where it was; switched off, the next move closes it.
+TEST(Cadre, DashboardBottomRightWithoutFocus) {
+    Appli a;
+    a.cadre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a.cadre.get()));
+    const int x = int((a.p.m.OrigineX + 2.5 * a.p.m.LargeurColonne) / 15);
+    QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    QWidget* t = a.Tableau();
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->windowTitle(), "Tableau de bord");
+    EXPECT_TRUE(t->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(t->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
+    EXPECT_TRUE(t->testAttribute(Qt::WA_ShowWithoutActivating));
+    const QRect ecran = QApplication::primaryScreen()->geometry();
+    EXPECT_EQ(t->x(), (ecran.width() * 15 - 3240 - 50) / 15);
+    EXPECT_EQ(t->y(), (ecran.height() * 15 - a.p.Fen("Tableau_bord").height - 500) / 15);
+    EXPECT_EQ(t->findChild<QLabel*>("Label1")->text(), "Index N° 3");
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), a.cadre.get());
+
+    a.Action("mnu_affichetableau")->trigger();
+    QTest::mouseMove(a.Zone(), QPoint(x + 5, 210));
+    QTest::qWait(0);   // the window goes with a deferred delete
+    EXPECT_EQ(a.Tableau(), nullptr);
+    a.Action("mnu_affichetableau")->trigger();
+    QTest::mouseMove(a.Zone(), QPoint(x, 220));
+    ASSERT_TRUE(a.Tableau());
+    EXPECT_EQ(a.Tableau()->x(), (ecran.width() * 15 - 3240 - 50) / 15);
+}
+
+// Closing the frame asks once; "Non" keeps everything, "Oui" ends.
+TEST(Cadre, QuitQuestion) {
+    Appli a;
+    PressAlt(a.p, 7, 3000);
+    const Modele avant = a.p.m;
+    {
+        Reponse non("Non");
+        a.cadre->close();
+        ASSERT_TRUE(non.vue);
+        EXPECT_EQ(non.titre, "TERRAFLOT");
+        EXPECT_EQ(non.texte.toStdString(), QUESTION_QUITTER);
+        EXPECT_EQ(non.icone, QMessageBox::Question);
+        EXPECT_EQ(non.boutons, "Oui|Non");
+    }
+    EXPECT_TRUE(a.cadre->isVisible());
+    EXPECT_FALSE(a.p.ihm.ended);
+    EXPECT_EQ(a.p.m.AltSurface, avant.AltSurface);
+    EXPECT_EQ(a.p.m.EpSocle, avant.EpSocle);
+    EXPECT_TRUE(a.p.Chargee("Quiral"));
+    {
+        Reponse oui("Oui");
+        a.cadre->close();
+        ASSERT_TRUE(oui.vue);
+    }
+    EXPECT_TRUE(a.p.ihm.ended);
+    QTest::qWait(0);
+    EXPECT_FALSE(a.cadre->isVisible());
+    EXPECT_EQ(a.p.ihm.messages.size(), 2u);
+}
+
+// "Quitter" answered "Oui" closes the frame without a second question.
+TEST(Cadre, QuitterAsksOnce) {
+    Appli a;
+    {
+        Reponse oui("Oui");
+        a.Action("Mnu_quitter")->trigger();
+        ASSERT_TRUE(oui.vue);
+        EXPECT_EQ(oui.texte.toStdString(), QUESTION_QUITTER);
+    }
+    EXPECT_TRUE(a.p.ihm.ended);
+    QTest::qWait(20);
+    EXPECT_FALSE(a.cadre->isVisible());
+    EXPECT_EQ(a.p.ihm.messages.size(), 1u);
+}
+
+// Timer1 at 1 ms runs erosion cycles from the event loop; a click on
+// "STOP" queued among the ticks is handled and stops the run.  The crust is
+// denser than the mantle, so the run would never end by itself.
+TEST(Cadre, Timer1RunsAndStopStopsIt) {
+    Appli a;
+    Modele& m = a.p.m;
+    PressAlt(a.p, 5, -1000);
+    m.MvCroute = m.MvCrouteSauve = 3.4;
+    m.MvManteau = m.MvManteauSauve = 3.0;
+    m.IntervalleAnimation = 1;
+    a.Action("mnu_réajuster")->trigger();
+    a.Action("mnu_Anim_érosion")->trigger();
+    ASSERT_TRUE(a.Bouton("HLBBttn3")) << "no erosion panel";
+    ASSERT_TRUE(a.Bouton("HLBBttn3")->isVisible());
+    QTest::mouseClick(a.Bouton("HLBBttn3"), Qt::LeftButton);
+    ASSERT_TRUE(a.p.ihm.Timer1.enabled) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
+    EXPECT_TRUE(a.Timer1()->isActive());
+    EXPECT_EQ(a.Timer1()->timerType(), Qt::PreciseTimer);
+
+    QTRY_VERIFY_WITH_TIMEOUT(m.TempsEcoule >= 200, 60000);
+    EXPECT_EQ(a.Timer1()->interval(), 1);
+    EXPECT_EQ(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor,
+              Qt::WaitCursor);
+
+    // The click goes through the event queue as a user's would.
+    QPushButton* stop = a.Bouton("HLBBttn4");
+    const QPointF centre = QRectF(stop->rect()).center();
+    QCoreApplication::postEvent(stop, new QMouseEvent(QEvent::MouseButtonPress, centre, stop->mapToGlobal(centre),
+                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(stop, new QMouseEvent(QEvent::MouseButtonRelease, centre, stop->mapToGlobal(centre),
+                                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    QTRY_VERIFY_WITH_TIMEOUT(!a.p.ihm.Timer1.enabled, 20000);
+    EXPECT_FALSE(a.Timer1()->isActive());
+    const double arret = m.TempsEcoule;
+    QTest::qWait(30);
+    EXPECT_EQ(m.TempsEcoule, arret);
+    EXPECT_EQ(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor,
+              Qt::ArrowCursor);
+    EXPECT_EQ(a.cadre->findChild<QLabel*>("Label2")->text().toStdString().find("Temps écoulé = "), 0u);
+}
+
+} // namespace
+} // namespace terraflot
