@@ -10,14 +10,18 @@
 #include "app/cadre.h"
 #include "app/commandes.h"
 #include "app/etat.h"
+#include "replay/moteur.h"
+
+#include <cstdio>
 
 using namespace terraflot;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc < 2) return 2;
-    auto pf = CreePlateformeQt();
-    Programme p(*pf);
+    // Message boxes are answered and printed, never shown.
+    PlateformeScript pf(DossierExecutable());
+    Programme p(pf);
     std::unique_ptr<QWidget> cadre(CreeCadre(p));
     Click(p, "Avertissement.Command1");
     for (int c = 6; c <= 20; ++c) PressAlt(p, c, 3500 - 450 * std::abs(c - 13));
@@ -29,6 +33,7 @@ int main(int argc, char** argv) {
     const QPointF q((p.m.OrigineX + 12.5 * p.m.LargeurColonne) / 15, 300);
     QMouseEvent deplace(QEvent::MouseMove, q, zone->mapToGlobal(q), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(zone, &deplace);
+    for (const Message& msg : p.ihm.messages) std::fprintf(stderr, "%s\n", msg.texte.c_str());
     QTimer::singleShot(300, [&] {
         cadre->grab().save(QString::fromLocal8Bit(argv[1]));
         app.quit();
