@@ -137,6 +137,31 @@ TEST(Cadre, PressAndMoveMatchTheDriver) {
     EXPECT_EQ(statut->text().toStdString(), a.p.Label("Quiral.Label8"));
 }
 
+// A user's resize of the frame lays the main window out again, down to the
+// smallest frame that keeps a drawing area.
+TEST(Cadre, ResizeLaysOutTheSection) {
+    Appli a;
+    // The frame's outer size, borders included, is what the program gets.
+    const QSize bords = a.cadre->frameGeometry().size() - a.cadre->size();
+    a.cadre->resize(QSize(1000, 700) - bords);
+    QTest::qWait(0);
+    EXPECT_EQ(a.p.ihm.LargeurCadre, 15000);
+    EXPECT_EQ(a.p.ihm.HauteurCadre, 10500);
+    EXPECT_EQ(a.p.m.HauteurZone, 10500 - 1280);
+    EXPECT_EQ(a.p.m.LargeurColonne, 600);   // Int(15000 / 25)
+    EXPECT_EQ(a.Zone()->size(), a.p.dessin.Image().size());
+    EXPECT_EQ(a.Zone()->width(), 1000);
+    const QRect legende = a.cadre->findChild<QWidget*>("Picture4")->geometry();
+    EXPECT_EQ(legende.bottom() + 1, (10500 - 1280) / 15);
+
+    a.cadre->resize(50, 40);
+    QTest::qWait(0);
+    EXPECT_GE(a.p.ihm.LargeurCadre, LARGEUR_CADRE_MIN);
+    EXPECT_GE(a.p.ihm.HauteurCadre, HAUTEUR_CADRE_MIN);
+    EXPECT_GT(a.p.m.HauteurZone, 0);
+    EXPECT_GE(a.cadre->width() * 15, LARGEUR_CADRE_MIN);
+}
+
 // The menu bar in its order; checks and enabled states follow the modes.
 TEST(Cadre, MenusMirrorTheModes) {
     Appli a;
