@@ -6,8 +6,10 @@ cd "$(dirname "$0")"
 RACINE=$(pwd)
 CONSTRUCTION=$RACINE/build-package
 
-cmake -S "$RACINE" -B "$CONSTRUCTION" -DCMAKE_BUILD_TYPE=Release >&2
-# Only what the package holds: the program and its help file.
+cmake -S "$RACINE" -B "$CONSTRUCTION" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >&2
+# Only what the package holds: the program and its help file (CPack then
+# installs without building the tests).
 cmake --build "$CONSTRUCTION" -j"$(nproc)" --target terraflot terraflot_aide >&2
 ( cd "$CONSTRUCTION" && cpack -G DEB -B "$CONSTRUCTION/paquets" >&2 )
 
