@@ -271,11 +271,8 @@ TEST(Cadre, QuitterAsksOnce) {
     EXPECT_EQ(a.p.ihm.messages.size(), 1u);
 }
 
-// Timer1 at 1 ms runs erosion cycles from the event loop; a click on
-// "STOP" queued among the ticks is handled and stops the run.  The crust is
-// denser than the mantle, so the run would never end by itself.
-TEST(Cadre, Timer1RunsAndStopStopsIt) {
-    Appli a;
+// A runaway run (crust denser than the mantle) at 1 ms, started by "Démarrer".
+void LanceSansFin(Appli& a) {
     Modele& m = a.p.m;
     PressAlt(a.p, 5, -1000);
     m.MvCroute = m.MvCrouteSauve = 3.4;
@@ -287,6 +284,49 @@ TEST(Cadre, Timer1RunsAndStopStopsIt) {
     ASSERT_TRUE(a.Bouton("HLBBttn3")->isVisible());
     QTest::mouseClick(a.Bouton("HLBBttn3"), Qt::LeftButton);
     ASSERT_TRUE(a.p.ihm.Timer1.enabled) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
+}
+
+// While a question is open no erosion cycle runs behind it; answered, the
+// run goes on.
+TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
+    Appli a;
+    LanceSansFin(a);
+    QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule >= 5, 20000);
+    double pendant = -1, avant = -1;
+    auto essai = std::make_shared<std::function<void()>>();
+    *essai = [&, essai] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!boite) {
+            QTimer::singleShot(5, *essai);
+            return;
+        }
+        if (avant < 0) {
+            avant = a.p.m.TempsEcoule;
+            QTimer::singleShot(50, *essai);   // 50 ticks' worth with the box open
+            return;
+        }
+        pendant = a.p.m.TempsEcoule;
+        for (QAbstractButton* b : boite->buttons())
+            if (b->text() == "Non") b->click();
+    };
+    QTimer::singleShot(0, *essai);
+    a.Action("Mnu_quitter")->trigger();
+    EXPECT_EQ(pendant, avant);
+    EXPECT_FALSE(a.p.ihm.ended);
+    const double apres = a.p.m.TempsEcoule;
+    QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule > apres, 20000);
+    QTest::mouseClick(a.Bouton("HLBBttn4"), Qt::LeftButton);
+    EXPECT_FALSE(a.p.ihm.Timer1.enabled);
+}
+
+// Timer1 at 1 ms runs erosion cycles from the event loop; a click on
+// "STOP" queued among the ticks is handled and stops the run.  The crust is
+// denser than the mantle, so the run would never end by itself.
+TEST(Cadre, Timer1RunsAndStopStopsIt) {
+    Appli a;
+    Modele& m = a.p.m;
+    LanceSansFin(a);
+    if (!a.p.ihm.Timer1.enabled) return;
     EXPECT_TRUE(a.Timer1()->isActive());
     EXPECT_EQ(a.Timer1()->timerType(), Qt::PreciseTimer);
 
