@@ -30,6 +30,11 @@ bool Borne(double& v) {
 
 QColor Qc(Rgb c) { return QColor(int((c >> 16) & 0xFF), int((c >> 8) & 0xFF), int(c & 0xFF)); }
 
+// Largest picture kept of the drawing area: a side of 8192 pixels and the
+// area of a 5K screen.
+constexpr int PIXELS_COTE_MAX = 8192;
+constexpr long long PIXELS_IMAGE_MAX = 5120LL * 2880LL;
+
 int Pixels(double twips) {
     if (!(twips > 0)) return 0;
     return int(std::ceil(std::min(twips, 1.0e6) / TWIPS_PAR_PIXEL));
@@ -216,7 +221,12 @@ Dessin::Dessin(Modele& m) : m_(m), d_(new Prive) {}
 Dessin::~Dessin() { delete d_; }
 
 void Dessin::Redimensionne(double largeurTwips, double hauteurTwips) {
-    const int w = Pixels(largeurTwips), h = Pixels(hauteurTwips);
+    // The picture never exceeds what a screen can show: beyond that the
+    // drawing area is larger than any window, and a picture of its whole
+    // size would take gigabytes and minutes to paint.
+    const int w = std::min(Pixels(largeurTwips), PIXELS_COTE_MAX);
+    const int h = std::min({Pixels(hauteurTwips), PIXELS_COTE_MAX,
+                            std::max(1, int(PIXELS_IMAGE_MAX / std::max(w, 1)))});
     d_->largeur = largeurTwips;
     d_->hauteur = hauteurTwips;
     if (w == d_->image.width() && h == d_->image.height()) return;

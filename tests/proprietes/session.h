@@ -13,8 +13,8 @@ namespace essais {
 
 struct Limites {
     // Longest time one line may take, plus this much per timer tick (ms).
-    double msParLigne = 5000;
-    double msParTick = 250;
+    double msParLigne = 10000;
+    double msParTick = 500;
 };
 
 struct Echec {
