@@ -305,6 +305,8 @@ void Dessin::EchelleHorizontale() {
     ++generation_;
 }
 
+void Dessin::ChoisitProtocole(Protocole protocole) { protocole_ = protocole; }
+
 const QImage& Dessin::ImageEchelle() { return d_->echelle; }
 
 } // namespace terraflot

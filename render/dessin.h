@@ -14,6 +14,12 @@ namespace terraflot {
 // Twips per pixel at 96 dpi.
 inline constexpr double TWIPS_PAR_PIXEL = 15.0;
 
+// How the drawing calls reach the picture.  Litteral paints every call at
+// once, as the calls are written; Differe records them and paints, when the
+// picture is read, only what is still visible: the same pixels, far fewer
+// paints during a whole-section pass.
+enum class Protocole { Litteral, Differe };
+
 class Dessin : public DessinColonnes {
 public:
     explicit Dessin(Modele& m);
@@ -43,6 +49,9 @@ public:
     void EchelleHorizontale();
     const QImage& ImageEchelle();
 
+    void ChoisitProtocole(Protocole protocole);
+    Protocole ProtocoleActuel() const { return protocole_; }
+
     // Bumps whenever either picture changes, so that windows repaint.
     std::uint64_t Generation() const { return generation_; }
 
@@ -51,6 +60,7 @@ private:
     Modele& m_;
     Prive* d_;
     std::uint64_t generation_ = 0;
+    Protocole protocole_ = Protocole::Litteral;
 };
 
 } // namespace terraflot
