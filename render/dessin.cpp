@@ -8,6 +8,11 @@
 #include <QString>
 
 #include <algorithm>
+#include <array>
+#include <bitset>
+#include <unordered_set>
+#include <variant>
+#include <vector>
 #include <cmath>
 
 #include "model/nombres.h"
@@ -109,16 +114,50 @@ private:
 
 } // namespace
 
+// The drawing calls as small records of what they paint, coordinates in
+// twips already computed from the model, so that painting a record now or
+// later gives the same pixels.
+struct OpColonne {
+    int i;
+    double x1, x2, hauteur;
+    bool emergee;  // surface at or above sea level
+    double yTop, ySocleDepot, ySocle, y0, yBaseCroute, yCompensation;
+    bool operator==(const OpColonne&) const = default;
+};
+struct OpReperes {
+    int i;
+    double x1, x2, yProfond, yMoho, yIntermediaire;
+    bool operator==(const OpReperes&) const = default;
+};
+struct OpLigne {
+    double x1, y1, x2, y2;
+    Rgb couleur;
+    int largeur;
+    bool operator==(const OpLigne&) const = default;
+};
+// The frame: axes, arrows, altitude labels, grid (when on) and the
+// sea-level segments of the columns whose profile is not at 0.
+struct OpCadre {
+    double L, B, W, O, y0;
+    int M, nb;
+    bool grille;
+    std::bitset<COLONNE_MAX + 1> mer;
+};
+struct OpEfface {};
+using Op = std::variant<OpColonne, OpReperes, OpLigne, OpCadre, OpEfface>;
+
 struct Dessin::Prive {
     QImage image;
     QImage echelle;
     double largeur = 0;
     double hauteur = 0;
+    std::vector<Op> attente;  // deferred calls, oldest first
 
-    // The painting steps, each on an open painter.
-    static void Colonne(const Modele& m, Pinceau& p, int i, double s, double c, double g, double d);
-    static void Cadre(const Modele& m, Pinceau& p);
-    static void Reperes(const Modele& m, Pinceau& p, int i);
+    static void Peint(Pinceau& p, const OpColonne& o);
+    static void Peint(Pinceau& p, const OpReperes& o);
+    static void Peint(Pinceau& p, const OpLigne& o);
+    static void Peint(Pinceau& p, const OpCadre& o, bool cadre, bool grille,
+                      const std::bitset<COLONNE_MAX + 1>& mer);
     static void Echelle(const Modele& m, Pinceau& p);
 };
 
@@ -135,53 +174,86 @@ double Y(const Modele& m, double altM) { return YDepuisAltitude(m, altM); }
 
 bool IndiceValide(int i) { return i >= 0 && i <= COLONNE_MAX; }
 
-} // namespace
-
-void Dessin::Prive::Colonne(const Modele& m, Pinceau& p, int i, double s, double c, double g,
-                            double d) {
-    if (m.NbColonnes <= 0) return;
-    const double x1 = X1(m, i), x2 = X2(m, i);
+OpColonne Colonne(const Modele& m, int i, double s, double c, double g, double d) {
     const double top = s + g + d;
     const double moho = (c - s) * 1000;
     const double compensation = (c - s) * 1000 + m.EpManteau[i] * 1000;
-    if (top >= 0) {
-        p.Boite(x1, 0, x2, Y(m, top * 1000), CouleurCiel, CouleurCiel);
-        p.Boite(x1, Y(m, top * 1000), x2, Y(m, (s + d) * 1000), CouleurGlace, CouleurContour);
-        p.Boite(x1, Y(m, (s + d) * 1000), x2, Y(m, s * 1000), CouleurSediments, CouleurContour);
+    return {i,
+            X1(m, i),
+            X2(m, i),
+            double(m.HauteurZone),
+            top >= 0,
+            Y(m, top * 1000),
+            Y(m, (s + d) * 1000),
+            Y(m, s * 1000),
+            Y(m, 0),
+            Y(m, -moho),
+            Y(m, -compensation)};
+}
+
+OpReperes Reperes(const Modele& m, int i) {
+    return {i, X1(m, i), X2(m, i), Y(m, m.AltRepereProfond[i] * 1000),
+            Y(m, -m.ProfMoho[i] * 1000), Y(m, m.AltRepereIntermediaire[i] * 1000)};
+}
+
+OpCadre Cadre(const Modele& m) {
+    OpCadre o{double(m.OrigineX), m.OrigineY + double(m.HauteurGraphe), double(m.LargeurGraphe),
+              double(m.OrigineY), Y(m, 0), std::min<int>(m.NbColonnes, COLONNE_MAX),
+              m.NbTranches, m.Quadrillage, {}};
+    for (int k = 1; k <= o.M; ++k) o.mer[k] = m.AltProfil[k] != 0;
+    return o;
+}
+
+} // namespace
+
+void Dessin::Prive::Peint(Pinceau& p, const OpColonne& o) {
+    const double x1 = o.x1, x2 = o.x2;
+    if (o.emergee) {
+        p.Boite(x1, 0, x2, o.yTop, CouleurCiel, CouleurCiel);
+        p.Boite(x1, o.yTop, x2, o.ySocleDepot, CouleurGlace, CouleurContour);
+        p.Boite(x1, o.ySocleDepot, x2, o.ySocle, CouleurSediments, CouleurContour);
     } else {
-        p.Boite(x1, 0, x2, Y(m, 0), CouleurCiel, CouleurCiel);
-        p.Boite(x1, Y(m, (s + d) * 1000), x2, Y(m, s * 1000), CouleurSediments, CouleurContour);
-        p.Boite(x1, Y(m, top * 1000), x2, Y(m, (s + d) * 1000), CouleurGlace, CouleurContour);
-        p.Boite(x1, Y(m, 0), x2, Y(m, top * 1000), CouleurEau, CouleurContour);
+        p.Boite(x1, 0, x2, o.y0, CouleurCiel, CouleurCiel);
+        p.Boite(x1, o.ySocleDepot, x2, o.ySocle, CouleurSediments, CouleurContour);
+        p.Boite(x1, o.yTop, x2, o.ySocleDepot, CouleurGlace, CouleurContour);
+        p.Boite(x1, o.y0, x2, o.yTop, CouleurEau, CouleurContour);
     }
-    p.Boite(x1, Y(m, s * 1000), x2, Y(m, (s - c) * 1000), CouleurCroute, CouleurContour);
-    p.Boite(x1, Y(m, -moho), x2, Y(m, -compensation), CouleurManteau, CouleurContour);
-    p.Boite(x1, Y(m, -compensation), x2, m.HauteurZone, CouleurSousCompensation,
+    p.Boite(x1, o.ySocle, x2, o.yBaseCroute, CouleurCroute, CouleurContour);
+    p.Boite(x1, o.yBaseCroute, x2, o.yCompensation, CouleurManteau, CouleurContour);
+    p.Boite(x1, o.yCompensation, x2, o.hauteur, CouleurSousCompensation,
             CouleurSousCompensation);
 }
 
-void Dessin::Prive::Cadre(const Modele& m, Pinceau& p) {
-    const double B = m.OrigineY + double(m.HauteurGraphe);
-    const double L = m.OrigineX;
-    const double W = m.LargeurGraphe;
-    const double O = m.OrigineY;
-    const int M = std::min<int>(m.NbColonnes, COLONNE_MAX);
-    const int nb = m.NbTranches;
+void Dessin::Prive::Peint(Pinceau& p, const OpReperes& o) {
+    p.Boite(o.x1, o.yProfond, o.x2, o.yMoho, CouleurNiveauProfond, CouleurNoire);
+    p.Boite(o.x1, o.yIntermediaire, o.x2, o.yProfond, CouleurNiveauIntermediaire, CouleurNoire);
+}
 
-    p.Epaisseur(2);
-    p.Ligne(L, B, L, O, CouleurAxes);
-    p.Ligne(L, B, L + W, B, CouleurAxes);
-    p.Ligne(L + W, B, L + W - 70, B - 70, CouleurAxes);
-    p.Ligne(L + W, B, L + W - 70, B + 70, CouleurAxes);
-    p.Ligne(L - 70, O + 100, L, O, CouleurAxes);
-    p.Ligne(L + 70, O + 100, L, O, CouleurAxes);
+void Dessin::Prive::Peint(Pinceau& p, const OpLigne& o) {
+    p.Epaisseur(o.largeur);
+    p.Ligne(o.x1, o.y1, o.x2, o.y2, o.couleur);
     p.Epaisseur(1);
+}
 
+void Dessin::Prive::Peint(Pinceau& p, const OpCadre& o, bool cadre, bool grille,
+                          const std::bitset<COLONNE_MAX + 1>& mer) {
+    const double B = o.B, L = o.L, W = o.W, O = o.O;
+    const int M = o.M, nb = o.nb;
+    if (cadre) {
+        p.Epaisseur(2);
+        p.Ligne(L, B, L, O, CouleurAxes);
+        p.Ligne(L, B, L + W, B, CouleurAxes);
+        p.Ligne(L + W, B, L + W - 70, B - 70, CouleurAxes);
+        p.Ligne(L + W, B, L + W - 70, B + 70, CouleurAxes);
+        p.Ligne(L - 70, O + 100, L, O, CouleurAxes);
+        p.Ligne(L + 70, O + 100, L, O, CouleurAxes);
+        p.Epaisseur(1);
+    }
     if (nb <= 0) return;
-    for (int k = 1; k <= 2 * nb + 1; ++k)
-        p.Texte(100, k * B / nb - 80, Str(10 - 10 * k), CouleurAxes);
-
-    if (m.Quadrillage) {
+    if (cadre)
+        for (int k = 1; k <= 2 * nb + 1; ++k)
+            p.Texte(100, k * B / nb - 80, Str(10 - 10 * k), CouleurAxes);
+    if (grille) {
         for (int k = 1; k <= 2 * nb + 1; ++k) {
             if (k == 2) continue;
             const double y = k * B / nb / 2;
@@ -193,20 +265,7 @@ void Dessin::Prive::Cadre(const Modele& m, Pinceau& p) {
         }
     }
     for (int k = 1; k <= M; ++k)
-        if (m.AltProfil[k] != 0)
-            p.Ligne(L + (k - 1) * W / M, Y(m, 0), L + k * W / M, Y(m, 0), CouleurQuadrillage);
-}
-
-void Dessin::Prive::Reperes(const Modele& m, Pinceau& p, int i) {
-    if (!m.RepresenteReperes || m.NbColonnes <= 0) return;
-    const double x1 = X1(m, i), x2 = X2(m, i);
-    p.Boite(x1, Y(m, m.AltRepereProfond[i] * 1000), x2, Y(m, -m.ProfMoho[i] * 1000),
-            CouleurNiveauProfond, CouleurNoire);
-    p.Boite(x1, Y(m, m.AltRepereIntermediaire[i] * 1000), x2, Y(m, m.AltRepereProfond[i] * 1000),
-            CouleurNiveauIntermediaire, CouleurNoire);
-    const double y = Y(m, m.LimiteInitialeIntermediaire[i] * 1000);
-    p.Ligne(m.OrigineX + (i - 1) * m.LargeurColonne + 10, y, m.OrigineX + i * m.LargeurColonne + 10,
-            y, CouleurLimiteInitiale);
+        if (mer[k]) p.Ligne(L + (k - 1) * W / M, o.y0, L + k * W / M, o.y0, CouleurQuadrillage);
 }
 
 void Dessin::Prive::Echelle(const Modele& m, Pinceau& p) {
@@ -215,6 +274,157 @@ void Dessin::Prive::Echelle(const Modele& m, Pinceau& p) {
     p.Ligne(300, 900, 300, 1100, CouleurTexteLegende);
     p.Ligne(300 + lc, 900, 300 + lc, 1100, CouleurTexteLegende);
     p.Texte(lc + 550, 900, "20 km", CouleurTexteLegende);
+}
+
+namespace {
+
+// Painting is opaque and deterministic, so a record whose every pixel is
+// painted again by a later record cannot show: it is dropped.  A column's
+// boxes cover its whole strip, x1..x2 from the top of the picture to the
+// bottom, whatever its levels (the boxes are chained edge to edge), so a
+// later drawing of the same strip hides both its boxes and its
+// reference-level zones.  Lines, frames and grids are hidden by a later
+// identical one; everything before a clear is hidden.
+struct Bande {
+    double x1, x2, hauteur;
+    bool operator==(const Bande&) const = default;
+};
+
+bool Reguliere(const OpColonne& o) {
+    for (double v : {o.x1, o.x2, o.hauteur, o.yTop, o.ySocleDepot, o.ySocle, o.y0, o.yBaseCroute,
+                     o.yCompensation})
+        if (std::isnan(v)) return false;
+    return true;
+}
+
+struct CleLigne {
+    std::size_t operator()(const OpLigne& o) const {
+        std::size_t h = std::hash<double>()(o.x1);
+        for (double v : {o.y1, o.x2, o.y2}) h = h * 1000003u ^ std::hash<double>()(v);
+        return h ^ (std::size_t(o.couleur) << 3) ^ std::size_t(o.largeur);
+    }
+};
+
+struct GeometrieCadre {
+    double L, B, W, O;
+    int nb;
+    bool operator==(const GeometrieCadre&) const = default;
+};
+struct GeometrieGrille {
+    double L, B, W, O;
+    int M, nb;
+    bool operator==(const GeometrieGrille&) const = default;
+};
+struct GeometrieMer {
+    double L, W, y0;
+    int M;
+    bool operator==(const GeometrieMer&) const = default;
+};
+
+template <class T> bool Contient(const std::vector<T>& v, const T& x) {
+    return std::find(v.begin(), v.end(), x) != v.end();
+}
+
+} // namespace
+
+void Dessin::Vide() {
+    std::vector<Op>& ops = d_->attente;
+    if (ops.empty()) return;
+    std::size_t debut = 0;
+    for (std::size_t j = ops.size(); j-- > 0;)
+        if (std::holds_alternative<OpEfface>(ops[j])) {
+            debut = j;
+            break;
+        }
+
+    // What each record still shows, found from the last one back.
+    struct Vivant {
+        bool peint = false;
+        bool cadre = false, grille = false;
+        std::bitset<COLONNE_MAX + 1> mer;
+    };
+    std::vector<Vivant> vivants(ops.size());
+    std::array<std::vector<Bande>, COLONNE_MAX + 1> bandes;
+    std::vector<OpReperes> reperes;
+    std::unordered_set<OpLigne, CleLigne> lignes;
+    std::vector<GeometrieCadre> cadres;
+    std::vector<GeometrieGrille> grilles;
+    std::vector<std::pair<GeometrieMer, std::bitset<COLONNE_MAX + 1>>> mers;
+
+    for (std::size_t j = ops.size(); j-- > debut;) {
+        Vivant& v = vivants[j];
+        std::visit(
+            [&](const auto& o) {
+                using T = std::decay_t<decltype(o)>;
+                if constexpr (std::is_same_v<T, OpEfface>) {
+                    v.peint = true;
+                } else if constexpr (std::is_same_v<T, OpColonne>) {
+                    const Bande b{o.x1, o.x2, o.hauteur};
+                    v.peint = !Contient(bandes[o.i], b);
+                    if (v.peint && Reguliere(o)) bandes[o.i].push_back(b);
+                } else if constexpr (std::is_same_v<T, OpReperes>) {
+                    v.peint = !Contient(bandes[o.i], Bande{o.x1, o.x2, double(m_.HauteurZone)}) &&
+                              !Contient(reperes, o);
+                    if (v.peint) reperes.push_back(o);
+                } else if constexpr (std::is_same_v<T, OpLigne>) {
+                    v.peint = lignes.insert(o).second;
+                } else if constexpr (std::is_same_v<T, OpCadre>) {
+                    const GeometrieCadre gc{o.L, o.B, o.W, o.O, o.nb};
+                    v.cadre = !Contient(cadres, gc);
+                    if (v.cadre) cadres.push_back(gc);
+                    if (o.grille) {
+                        const GeometrieGrille gg{o.L, o.B, o.W, o.O, o.M, o.nb};
+                        v.grille = !Contient(grilles, gg);
+                        if (v.grille) grilles.push_back(gg);
+                    }
+                    const GeometrieMer gm{o.L, o.W, o.y0, o.M};
+                    auto it = std::find_if(mers.begin(), mers.end(),
+                                           [&](const auto& e) { return e.first == gm; });
+                    if (it == mers.end()) it = mers.insert(mers.end(), {gm, {}});
+                    v.mer = o.mer & ~it->second;
+                    it->second |= o.mer;
+                    v.peint = v.cadre || v.grille || v.mer.any();
+                }
+            },
+            ops[j]);
+    }
+
+    {
+        Pinceau p(d_->image);
+        for (std::size_t j = debut; j < ops.size(); ++j) {
+            const Vivant& v = vivants[j];
+            if (!v.peint) continue;
+            std::visit(
+                [&](const auto& o) {
+                    using T = std::decay_t<decltype(o)>;
+                    if constexpr (std::is_same_v<T, OpEfface>)
+                        d_->image.fill(Qc(CouleurFond));
+                    else if constexpr (std::is_same_v<T, OpCadre>)
+                        Prive::Peint(p, o, v.cadre, v.grille, v.mer);
+                    else
+                        Prive::Peint(p, o);
+                },
+                ops[j]);
+        }
+    }
+    ops.clear();
+}
+
+template <class T> void Dessin::Enregistre(T op) {
+    ++generation_;
+    if (protocole_ == Protocole::Differe) {
+        d_->attente.emplace_back(std::move(op));
+        return;
+    }
+    if constexpr (std::is_same_v<T, OpEfface>) {
+        if (!d_->image.isNull()) d_->image.fill(Qc(CouleurFond));
+    } else {
+        Pinceau p(d_->image);
+        if constexpr (std::is_same_v<T, OpCadre>)
+            Prive::Peint(p, op, true, op.grille, op.mer);
+        else
+            Prive::Peint(p, op);
+    }
 }
 
 Dessin::Dessin(Modele& m) : m_(m), d_(new Prive) {}
@@ -227,6 +437,7 @@ void Dessin::Redimensionne(double largeurTwips, double hauteurTwips) {
     const int w = std::min(Pixels(largeurTwips), PIXELS_COTE_MAX);
     const int h = std::min({Pixels(hauteurTwips), PIXELS_COTE_MAX,
                             std::max(1, int(PIXELS_IMAGE_MAX / std::max(w, 1)))});
+    Vide();  // the new picture starts from what the old one shows
     d_->largeur = largeurTwips;
     d_->hauteur = hauteurTwips;
     if (w == d_->image.width() && h == d_->image.height()) return;
@@ -243,55 +454,54 @@ void Dessin::Redimensionne(double largeurTwips, double hauteurTwips) {
     ++generation_;
 }
 
-void Dessin::Efface() {
-    if (!d_->image.isNull()) d_->image.fill(Qc(CouleurFond));
-    ++generation_;
-}
+void Dessin::Efface() { Enregistre(OpEfface{}); }
 
 void Dessin::DessineRectangle2(int i, double altSocle, double epSocle, double epGlace,
                                double epSediments) {
-    if (!IndiceValide(i)) return;
-    {
+    if (!IndiceValide(i) || m_.NbColonnes <= 0) return;
+    if (protocole_ == Protocole::Litteral) {
+        // One painter for the three steps, as they are written.
         Pinceau p(d_->image);
-        Prive::Colonne(m_, p, i, altSocle, epSocle, epGlace, epSediments);
-        Prive::Cadre(m_, p);
-        if (m_.AnimErosionMassif) {
-            const double y = YDepuisAltitude(m_, m_.ProfilErosion[i] * 1000);
-            p.Ligne(m_.OrigineX + (i - 1) * m_.LargeurColonne + 10, y,
-                    m_.OrigineX + i * m_.LargeurColonne, y, CouleurContour);
-        }
+        Prive::Peint(p, Colonne(m_, i, altSocle, epSocle, epGlace, epSediments));
+        const OpCadre c = Cadre(m_);
+        Prive::Peint(p, c, true, c.grille, c.mer);
+        if (m_.AnimErosionMassif) Prive::Peint(p, Marqueur(i));
+        ++generation_;
+        return;
     }
-    ++generation_;
+    Enregistre(Colonne(m_, i, altSocle, epSocle, epGlace, epSediments));
+    Enregistre(Cadre(m_));
+    if (m_.AnimErosionMassif) Enregistre(Marqueur(i));
+}
+
+OpLigne Dessin::Marqueur(int i) const {
+    const double y = YDepuisAltitude(m_, m_.ProfilErosion[i] * 1000);
+    return {m_.OrigineX + (i - 1) * m_.LargeurColonne + 10, y, m_.OrigineX + i * m_.LargeurColonne,
+            y, CouleurContour, 1};
 }
 
 void Dessin::ReprésenteNiveauxRemarquables(int i) {
     if (!IndiceValide(i)) return;
     BorneReperes(m_, i);
-    {
-        Pinceau p(d_->image);
-        Prive::Reperes(m_, p, i);
-        Prive::Cadre(m_, p);
+    if (m_.RepresenteReperes && m_.NbColonnes > 0) {
+        Enregistre(Reperes(m_, i));
+        const double y = Y(m_, m_.LimiteInitialeIntermediaire[i] * 1000);
+        Enregistre(OpLigne{m_.OrigineX + (i - 1) * m_.LargeurColonne + 10, y,
+                           m_.OrigineX + i * m_.LargeurColonne + 10, y, CouleurLimiteInitiale, 1});
     }
-    ++generation_;
+    Enregistre(Cadre(m_));
 }
 
-void Dessin::GRAPHE() {
-    {
-        Pinceau p(d_->image);
-        Prive::Cadre(m_, p);
-    }
-    ++generation_;
-}
+void Dessin::GRAPHE() { Enregistre(Cadre(m_)); }
 
 void Dessin::Ligne(double x1, double y1, double x2, double y2, Rgb couleur) {
-    {
-        Pinceau p(d_->image);
-        p.Ligne(x1, y1, x2, y2, couleur);
-    }
-    ++generation_;
+    Enregistre(OpLigne{x1, y1, x2, y2, couleur, 1});
 }
 
-const QImage& Dessin::Image() { return d_->image; }
+const QImage& Dessin::Image() {
+    Vide();
+    return d_->image;
+}
 
 void Dessin::EchelleHorizontale() {
     const int w = Pixels(LARGEUR_PICTURE4), h = Pixels(HAUTEUR_PICTURE4);
@@ -305,7 +515,10 @@ void Dessin::EchelleHorizontale() {
     ++generation_;
 }
 
-void Dessin::ChoisitProtocole(Protocole protocole) { protocole_ = protocole; }
+void Dessin::ChoisitProtocole(Protocole protocole) {
+    Vide();
+    protocole_ = protocole;
+}
 
 const QImage& Dessin::ImageEchelle() { return d_->echelle; }
 

@@ -20,6 +20,8 @@ inline constexpr double TWIPS_PAR_PIXEL = 15.0;
 // paints during a whole-section pass.
 enum class Protocole { Litteral, Differe };
 
+struct OpLigne;
+
 class Dessin : public DessinColonnes {
 public:
     explicit Dessin(Modele& m);
@@ -50,6 +52,8 @@ public:
     const QImage& ImageEchelle();
 
     void ChoisitProtocole(Protocole protocole);
+    // Paints the deferred calls that still show (Image() does it).
+    void Vide();
     Protocole ProtocoleActuel() const { return protocole_; }
 
     // Bumps whenever either picture changes, so that windows repaint.
@@ -57,10 +61,12 @@ public:
 
 private:
     struct Prive;
+    template <class T> void Enregistre(T op);
+    OpLigne Marqueur(int i) const;
     Modele& m_;
     Prive* d_;
     std::uint64_t generation_ = 0;
-    Protocole protocole_ = Protocole::Litteral;
+    Protocole protocole_ = Protocole::Differe;
 };
 
 } // namespace terraflot
