@@ -508,7 +508,8 @@ private:
                 a = m->menuAction();
             } else {
                 a = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
-                a->setCheckable(parent != nullptr);
+                // Only the tool modes of "Calcul" carry a check mark.
+                a->setCheckable(std::string_view(d.parent) == "mnu_calcul");
                 const std::string nom = d.nom;
                 connect(a, &QAction::triggered, this, [this, nom] {
                     Menu(p_, nom);

@@ -9,6 +9,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("terraflot"));
     QApplication::setApplicationDisplayName(QStringLiteral("TerraFLOT"));
+    // Matches the installed .desktop file, so that docks show its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("terraflot"));
     auto plateforme = terraflot::CreePlateformeQt();
     terraflot::Programme programme(*plateforme);
     // The frame goes before the program whose state it shows.

@@ -172,6 +172,9 @@ TEST(Cadre, MenusMirrorTheModes) {
     EXPECT_FALSE(a.Action("mnu_anim_montagne")->isEnabled());
     EXPECT_FALSE(a.Action("mnu_anim_epaississement")->isEnabled());
     EXPECT_FALSE(a.Action("mnu_animepaississementEROSION")->isEnabled());
+    // Only the tool modes carry a check box.
+    for (const char* nom : {"mnu_aide2", "mnu_aide1", "mnu_apropos", "mnu_quadrillage", "mnu_modifier"})
+        EXPECT_FALSE(a.Action(nom)->isCheckable()) << nom;
 
     a.Action("mnu_modifmoho")->trigger();
     EXPECT_TRUE(a.Action("mnu_modifmoho")->isChecked());
