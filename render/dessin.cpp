@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPen>
 #include <QRectF>
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 #include <bitset>
 #include <unordered_set>
 #include <variant>
@@ -72,13 +74,21 @@ public:
 
     void Ligne(double x1, double y1, double x2, double y2, Rgb c) {
         if (!actif() || !Borne(x1) || !Borne(y1) || !Borne(x2) || !Borne(y2)) return;
-        QPen pen(Qc(c));
-        pen.setCosmetic(true);
-        pen.setWidth(largeur_);
-        pen.setCapStyle(Qt::SquareCap);
-        p_.setPen(pen);
+        if (c != couleurPlume_ || largeur_ != largeurPlume_) {
+            QPen pen(Qc(c));
+            pen.setCosmetic(true);
+            pen.setWidth(largeur_);
+            pen.setCapStyle(Qt::SquareCap);
+            p_.setPen(pen);
+            couleurPlume_ = c;
+            largeurPlume_ = largeur_;
+        }
         p_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
     }
+
+    // Texts are stamped from pictures of them made once, instead of being
+    // laid out at every frame.
+    void TextesEnVignettes() { vignettes_ = true; }
 
     // An outlined box filled solid: the fill, then its four edges, so that a
     // box of no height still shows its outline line.
@@ -96,20 +106,59 @@ public:
     // so that the font keeps its size.
     void Texte(double x, double y, const std::string& texte, Rgb c) {
         if (!actif() || !Borne(x) || !Borne(y)) return;
+        if (vignettes_) {
+            const QImage& v = Vignette(texte, c);
+            const QTransform twips = p_.transform();
+            p_.resetTransform();
+            p_.drawImage(QPointF(std::floor(x / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE,
+                                 std::floor(y / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE),
+                         v);
+            p_.setTransform(twips);
+            return;
+        }
         p_.save();
         p_.resetTransform();
-        p_.setFont(PoliceArial());
-        p_.setPen(Qc(c));
-        const QPointF coin(std::floor(x / TWIPS_PAR_PIXEL), std::floor(y / TWIPS_PAR_PIXEL));
-        p_.drawText(QRectF(coin, QSizeF(2000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
-                    QString::fromStdString(texte));
+        Ecrit(p_, QPointF(std::floor(x / TWIPS_PAR_PIXEL), std::floor(y / TWIPS_PAR_PIXEL)), texte, c);
         p_.restore();
     }
 
+    static void Ecrit(QPainter& p, QPointF coin, const std::string& texte, Rgb c) {
+        p.setFont(PoliceArial());
+        p.setPen(Qc(c));
+        p.drawText(QRectF(coin, QSizeF(2000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+                   QString::fromStdString(texte));
+    }
+
 private:
+    static constexpr int MARGE_VIGNETTE = 8;
+
+    // The text as the painter writes it, on a transparent picture, a margin
+    // all round for the glyphs that overhang their cell.
+    static const QImage& Vignette(const std::string& texte, Rgb c) {
+        static std::map<std::pair<std::string, Rgb>, QImage> vignettes;
+        auto cle = std::make_pair(texte, c);
+        auto it = vignettes.find(cle);
+        if (it != vignettes.end()) return it->second;
+        if (vignettes.size() > 512) vignettes.clear();
+        const QFontMetrics fm(PoliceArial());
+        const QString q = QString::fromStdString(texte);
+        QImage v(fm.horizontalAdvance(q) + 2 * MARGE_VIGNETTE + fm.maxWidth(),
+                 fm.height() + 2 * MARGE_VIGNETTE, QImage::Format_ARGB32_Premultiplied);
+        v.fill(Qt::transparent);
+        {
+            QPainter p(&v);
+            p.setRenderHint(QPainter::TextAntialiasing, false);
+            Ecrit(p, QPointF(MARGE_VIGNETTE, MARGE_VIGNETTE), texte, c);
+        }
+        return vignettes.emplace(cle, std::move(v)).first->second;
+    }
+
     QImage& image_;
     QPainter p_;
     int largeur_ = 1;
+    Rgb couleurPlume_ = 0xFFFFFFFFu;  // none set yet
+    int largeurPlume_ = 0;
+    bool vignettes_ = false;
 };
 
 } // namespace
@@ -145,6 +194,9 @@ struct OpCadre {
 };
 struct OpEfface {};
 using Op = std::variant<OpColonne, OpReperes, OpLigne, OpCadre, OpEfface>;
+
+// Deferred calls held at most before they are painted.
+constexpr std::size_t ATTENTE_MAX = 1 << 16;
 
 struct Dessin::Prive {
     QImage image;
@@ -391,6 +443,7 @@ void Dessin::Vide() {
 
     {
         Pinceau p(d_->image);
+        p.TextesEnVignettes();
         for (std::size_t j = debut; j < ops.size(); ++j) {
             const Vivant& v = vivants[j];
             if (!v.peint) continue;
@@ -413,6 +466,10 @@ void Dessin::Vide() {
 template <class T> void Dessin::Enregistre(T op) {
     ++generation_;
     if (protocole_ == Protocole::Differe) {
+        // A clear hides everything recorded before it; and a picture nobody
+        // reads (the driver between dumps) must not hold calls without end.
+        if constexpr (std::is_same_v<T, OpEfface>) d_->attente.clear();
+        if (d_->attente.size() >= ATTENTE_MAX) Vide();
         d_->attente.emplace_back(std::move(op));
         return;
     }
