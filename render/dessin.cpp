@@ -74,16 +74,35 @@ public:
 
     void Ligne(double x1, double y1, double x2, double y2, Rgb c) {
         if (!actif() || !Borne(x1) || !Borne(y1) || !Borne(x2) || !Borne(y2)) return;
-        if (c != couleurPlume_ || largeur_ != largeurPlume_) {
-            QPen pen(Qc(c));
-            pen.setCosmetic(true);
-            pen.setWidth(largeur_);
-            pen.setCapStyle(Qt::SquareCap);
-            p_.setPen(pen);
-            couleurPlume_ = c;
-            largeurPlume_ = largeur_;
-        }
+        if (direct_ && largeur_ == 1 && LigneDirecte(x1, y1, x2, y2, c)) return;
+        Plume(c);
         p_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+    }
+
+    // Level and upright lines and boxes are written straight into the
+    // picture, pixel for pixel as the painter would set them: a one-pixel
+    // line takes the pixels from its first to its last end in 1/64 pixel
+    // (truncated), on the row or column of its 1/64-pixel position; a line
+    // of no length is the pixel nearest its point; a box whose corner is not
+    // left of or above the picture fills the pixels between its rounded
+    // edges.  Anything else goes to the painter.
+    void EcritDirectement() {
+        if (!actif() || image_.format() != QImage::Format_RGB32) return;
+        direct_ = true;
+        pixels_ = reinterpret_cast<QRgb*>(image_.bits());
+        pasLigne_ = image_.bytesPerLine() / 4;
+        transformation_ = p_.transform();
+    }
+
+    void Plume(Rgb c) {
+        if (c == couleurPlume_ && largeur_ == largeurPlume_) return;
+        QPen pen(Qc(c));
+        pen.setCosmetic(true);
+        pen.setWidth(largeur_);
+        pen.setCapStyle(Qt::SquareCap);
+        p_.setPen(pen);
+        couleurPlume_ = c;
+        largeurPlume_ = largeur_;
     }
 
     // Texts are stamped from pictures of them made once, instead of being
@@ -95,7 +114,8 @@ public:
     void Boite(double x1, double y1, double x2, double y2, Rgb fond, Rgb contour) {
         if (!actif() || !Borne(x1) || !Borne(y1) || !Borne(x2) || !Borne(y2)) return;
         const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
-        if (r.width() > 0 && r.height() > 0) p_.fillRect(r, Qc(fond));
+        if (r.width() > 0 && r.height() > 0 && !(direct_ && RemplitDirectement(r, fond)))
+            p_.fillRect(r, Qc(fond));
         Ligne(r.left(), r.top(), r.right(), r.top(), contour);
         Ligne(r.right(), r.top(), r.right(), r.bottom(), contour);
         Ligne(r.right(), r.bottom(), r.left(), r.bottom(), contour);
@@ -131,6 +151,56 @@ public:
 
 private:
     static constexpr int MARGE_VIGNETTE = 8;
+
+    void Pose(int x, int y, QRgb c) {
+        if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height())
+            pixels_[std::ptrdiff_t(y) * pasLigne_ + x] = c;
+    }
+
+    bool LigneDirecte(double x1, double y1, double x2, double y2, Rgb couleur) {
+        const double e = 1.0 / TWIPS_PAR_PIXEL;
+        const double X1 = x1 * e, Y1 = y1 * e, X2 = x2 * e, Y2 = y2 * e;
+        const QRgb c = 0xFF000000u | couleur;
+        if (x1 == x2 && y1 == y2) {
+            Pose(qRound(X1), qRound(Y1), c);
+            return true;
+        }
+        const bool palier = Y1 == Y2;
+        if (!palier && X1 != X2) return false;
+        int a = int((palier ? X1 : Y1) * 64), b = int((palier ? X2 : Y2) * 64);
+        if (a > b) std::swap(a, b);
+        if (a == b) return true;
+        const int fixe = int((palier ? Y1 : X1) * 64) >> 6;
+        const int limite = palier ? image_.width() : image_.height();
+        if (fixe < 0 || fixe >= (palier ? image_.height() : image_.width())) return true;
+        const int debut = std::max(a >> 6, 0), fin = std::min(b >> 6, limite - 1);
+        if (debut > fin) return true;
+        if (palier)
+            std::fill(pixels_ + std::ptrdiff_t(fixe) * pasLigne_ + debut,
+                      pixels_ + std::ptrdiff_t(fixe) * pasLigne_ + fin + 1, c);
+        else
+            for (int y = debut; y <= fin; ++y) pixels_[std::ptrdiff_t(y) * pasLigne_ + fixe] = c;
+        return true;
+    }
+
+    bool RemplitDirectement(const QRectF& r, Rgb couleur) {
+        const QRectF d = transformation_.mapRect(r);
+        if (!(d.x() >= 0 && d.y() >= 0)) return false;
+        const int x1 = qRound(d.x()), y1 = qRound(d.y());
+        const int x2 = std::min(qRound(d.right()), image_.width());
+        const int y2 = std::min(qRound(d.bottom()), image_.height());
+        const QRgb c = 0xFF000000u | couleur;
+        for (int y = y1; y < y2; ++y)
+            if (x1 < x2)
+                std::fill(pixels_ + std::ptrdiff_t(y) * pasLigne_ + x1,
+                          pixels_ + std::ptrdiff_t(y) * pasLigne_ + x2, c);
+        return true;
+    }
+
+    bool direct_ = false;
+    QRgb* pixels_ = nullptr;
+    std::ptrdiff_t pasLigne_ = 0;
+    QTransform transformation_;
 
     // The text as the painter writes it, on a transparent picture, a margin
     // all round for the glyphs that overhang their cell.
@@ -444,6 +514,7 @@ void Dessin::Vide() {
     {
         Pinceau p(d_->image);
         p.TextesEnVignettes();
+        p.EcritDirectement();
         for (std::size_t j = debut; j < ops.size(); ++j) {
             const Vivant& v = vivants[j];
             if (!v.peint) continue;
