@@ -4,11 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cmath>
 #include <random>
 #include <sstream>
 #include <string>
 
 #include "../proprietes/session.h"
+#include "model/isostasie.h"
+#include "render/couleurs.h"
 #include "replay/moteur.h"
 
 namespace terraflot {
@@ -19,6 +22,7 @@ std::string Difference(const QImage& a, const QImage& b) {
     if (a.size() != b.size())
         return "sizes " + std::to_string(a.width()) + "x" + std::to_string(a.height()) + " and " +
                std::to_string(b.width()) + "x" + std::to_string(b.height());
+    if (a == b) return "";
     for (int y = 0; y < a.height(); ++y)
         for (int x = 0; x < a.width(); ++x)
             if (a.pixel(x, y) != b.pixel(x, y)) {
@@ -75,6 +79,44 @@ TEST(Protocoles, ScenarioComplet) {
             "menu mnu_modifmoho", "pressalt 5 -45000", "menu mnu_recommencer", "answer yes",
             "pressalt 3 1000", "dump"};
         for (const std::string& l : lignes) ASSERT_TRUE(p.Joue(l));
+    }
+}
+
+// The picture's own writing of lines and boxes against the painter: random
+// lines (level, upright, of no length, slanting, far outside the picture)
+// and columns with random levels, one call at a time.
+TEST(Protocoles, LignesEtBoitesAuPixelPres) {
+    std::mt19937_64 hasard(7);
+    std::uniform_real_distribution<double> pres(-400, 13000), loin(-2.0e6, 2.0e6);
+    auto coord = [&] {
+        const std::uint64_t k = hasard() % 10;
+        if (k == 0) return loin(hasard);
+        if (k == 1) return std::round(pres(hasard) / 7.5) * 7.5;  // half pixels
+        return pres(hasard);
+    };
+    Paire p;
+    for (int essai = 0; essai < 3000; ++essai) {
+        Modele& ml = p.litteral.programme().m;
+        Modele& md = p.differe.programme().m;
+        const double x1 = coord(), y1 = coord();
+        const std::uint64_t forme = hasard() % 4;
+        const double x2 = forme == 1 ? x1 : coord();
+        const double y2 = forme == 0 ? y1 : (forme == 2 ? y1 : coord());
+        const double xb = forme == 2 ? x1 : x2;
+        p.litteral.programme().dessin.Ligne(x1, y1, xb, y2, CouleurLimiteInitiale);
+        p.differe.programme().dessin.Ligne(x1, y1, xb, y2, CouleurLimiteInitiale);
+        // A column of random levels (km), sometimes far above or below.
+        const int i = 1 + int(hasard() % 25);
+        std::uniform_real_distribution<double> km(-80, 80);
+        const double s = km(hasard), c = km(hasard), g = km(hasard) / 8, d = km(hasard) / 8;
+        ml.EpManteau[i] = md.EpManteau[i] = km(hasard);
+        p.litteral.programme().dessin.DessineRectangle2(i, s, c, g, d);
+        p.differe.programme().dessin.DessineRectangle2(i, s, c, g, d);
+        const std::string diff = Difference(p.litteral.programme().dessin.Image(),
+                                            p.differe.programme().dessin.Image());
+        ASSERT_EQ(diff, "") << "line (" << x1 << ", " << y1 << ") - (" << xb << ", " << y2
+                            << "), column " << i << " levels " << s << " " << c << " " << g << " "
+                            << d;
     }
 }
 
