@@ -1,0 +1,194 @@
+// The picture drawn with the deferred protocol against the literal one: two
+// programs play the same lines and their pictures (drawing area and vertical
+// scale) must be equal pixel for pixel.  The scripted part reads the pictures
+// after every step; the random part reads them only now and then, so that the
+// deferred calls of several commands pile up before they are painted.
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/etat.h"
+#include "render/rendu.h"
+#include "replay/moteur.h"
+#include "tests/proprietes/session.h"
+
+#ifndef ACTIONS_PAR_GRAINE
+#define ACTIONS_PAR_GRAINE 300
+#endif
+
+namespace terraflot {
+namespace {
+
+// First differing pixel of two pictures, or "" when they are equal.
+std::string PremiereDifference(const char* quoi, const QImage& litteral, const QImage& differe) {
+    char t[160];
+    if (litteral.size() != differe.size()) {
+        std::snprintf(t, sizeof t, "%s: literal %dx%d, deferred %dx%d", quoi, litteral.width(),
+                      litteral.height(), differe.width(), differe.height());
+        return t;
+    }
+    if (litteral == differe) return "";
+    for (int y = 0; y < litteral.height(); ++y)
+        for (int x = 0; x < litteral.width(); ++x) {
+            const QRgb a = litteral.pixel(x, y), b = differe.pixel(x, y);
+            if (a != b) {
+                std::snprintf(t, sizeof t, "%s: first differing pixel (%d, %d), literal #%06X, deferred #%06X",
+                              quoi, x, y, unsigned(a & 0xFFFFFFu), unsigned(b & 0xFFFFFFu));
+                return t;
+            }
+        }
+    return std::string(quoi) + ": equal pixels, different formats";
+}
+
+// Two programs, one painting every call as it comes, the other deferring.
+struct Jumeaux {
+    Moteur litteral{DossierExecutable()};
+    Moteur differe{DossierExecutable()};
+    std::vector<std::string> joue;
+    std::ostringstream sortie;
+
+    Jumeaux() {
+        litteral.programme().dessin.ChoisitProtocole(Protocole::Litteral);
+        differe.programme().dessin.ChoisitProtocole(Protocole::Differe);
+    }
+
+    std::vector<std::string> refusees;  // lines the deferred program refused
+
+    void Joue(const std::string& ligne) {
+        joue.push_back(ligne);
+        const int n = int(joue.size());
+        litteral.Ligne(ligne, n, sortie);
+        sortie.str("");
+        differe.Ligne(ligne, n, sortie);
+        if (sortie.str().find("\"refused\"") != std::string::npos) refusees.push_back(sortie.str());
+        sortie.str("");
+    }
+    // A handler the driver has no line for, run on both.
+    template <class F> void Appelle(const std::string& nom, F f) {
+        joue.push_back("# " + nom);
+        f(litteral.programme());
+        f(differe.programme());
+    }
+
+    // Pictures equal; with `etat`, the two programs' states too (the drawing
+    // protocol must not change the section).
+    ::testing::AssertionResult Egaux(const std::string& etape, bool etat = false) {
+        Dessin& a = litteral.programme().dessin;
+        Dessin& b = differe.programme().dessin;
+        std::string d = PremiereDifference("picture", a.Image(), b.Image());
+        if (d.empty()) d = PremiereDifference("scale", a.ImageEchelle(), b.ImageEchelle());
+        if (d.empty() && etat && litteral.Dump() != differe.Dump()) d = "the two dumps differ";
+        if (d.empty()) return ::testing::AssertionSuccess();
+        std::string fin;
+        const size_t debut = joue.size() > 12 ? joue.size() - 12 : 0;
+        for (size_t k = debut; k < joue.size(); ++k) fin += "    " + joue[k] + "\n";
+        return ::testing::AssertionFailure() << "step \"" << etape << "\" (line " << joue.size() << "): " << d
+                                             << "\n  last lines:\n" << fin;
+    }
+};
+
+std::string Taille(int colonnes, int tranches) {
+    return "menu mnu_modifier\nbar VScroll1 " + std::to_string(colonnes) + "\nbar VScroll2 " +
+           std::to_string(tranches) + "\nanswer yes\nmenu Préférences.mnu_quitter";
+}
+
+// Every kind of action that draws, each one checked on its own, at both sizes.
+TEST(PixelsDifferes, EtapesUneAUne) {
+    for (const auto& [colonnes, tranches] : {std::pair{25, 8}, std::pair{100, 20}}) {
+        SCOPED_TRACE(std::to_string(colonnes) + " columns");
+        Jumeaux j;
+        const std::string n = std::to_string(colonnes), milieu = std::to_string(colonnes / 2);
+        const std::string autre = colonnes == 25 ? "40" : "60";
+        const std::vector<std::pair<std::string, std::string>> etapes = {
+            {"size", Taille(colonnes, tranches)},
+            {"profile presses", "pressalt 1 2500\npressalt " + milieu + " 4500\npressalt " + n +
+                                    " -3000\npressalt 3 -200\npressalt 4 0"},
+            {"mouse moves", "movealt 2 1000\nmovealt " + milieu + " -30000"},
+            {"grid on", "menu mnu_quadrillage"},
+            {"levels off", "menu mnu_ReprésenterNiveauxRepères"},
+            {"levels on", "menu mnu_ReprésenterNiveauxRepères"},
+            {"re-balance", "menu mnu_réajuster"},
+            {"animation, one step", "menu mnu_Anim_érosion\nclick HLBBttn1"},
+            {"erosion-level marks", "click HLBBttn2\npressalt 2 1500\npressalt " + milieu + " 2000"},
+            {"animation ticks", "click HLBBttn3\ntick\ntick 4"},
+            {"STOP", "click HLBBttn4"},
+            {"erosion surface to 0", "click HLBBttn5"},
+            {"glaciation", "menu mnu_glaciation\npressalt 2 3500\npressalt " + milieu + " 6000"},
+            {"melt", "menu mnu_fonte\npressalt 2 1000\npressalt " + milieu + " 1000"},
+            {"deposit", "menu mnu_dépôt\npressalt " + n + " -1500\npressalt 3 500"},
+            {"Moho", "menu mnu_modifmoho\npressalt 5 -45000\npressalt 6 -20000"},
+            {"basement profile", "menu mnu_érosion\npressalt 7 800"},
+            {"erosion by click", "menu mnu_use\npressalt " + milieu + " 1000"},
+            {"re-balance again", "menu mnu_réajuster"},
+            {"grid off", "menu mnu_quadrillage"},
+            {"resize larger", "resize 16000 12000"},
+            {"resize smaller", "resize 6000 4500"},
+            {"clear", "answer yes\nmenu mnu_recommencer\npressalt 2 1200"},
+            {"column count", "menu mnu_modifier\nbar VScroll1 " + autre +
+                                 "\nanswer yes\nmenu Préférences.mnu_quitter\npressalt 3 2000\nmenu mnu_réajuster"},
+        };
+        for (const auto& [nom, lignes] : etapes) {
+            std::istringstream in(lignes);
+            for (std::string l; std::getline(in, l);) j.Joue(l);
+            ASSERT_TRUE(j.refusees.empty()) << "step \"" << nom << "\" tests nothing: " << j.refusees[0];
+            ASSERT_TRUE(j.Egaux(nom, true));
+            if (nom == "re-balance" || nom == "STOP") {
+                j.Appelle("full refresh", Rafraichit2);
+                ASSERT_TRUE(j.Egaux("full refresh after " + nom));
+            }
+        }
+    }
+}
+
+// Random sessions of the driver's vocabulary; the pictures are read after a
+// random number of actions (1 to 12), never in between.
+TEST(PixelsDifferes, LecturesEspacees) {
+    // At 100 columns the literal painter needs seconds for a whole-section
+    // pass: a shorter session there.
+    const struct {
+        std::uint64_t graine;
+        int colonnes, tranches, actions;
+    } sessions[] = {{101, 25, 8, ACTIONS_PAR_GRAINE},
+                    {202, 25, 8, ACTIONS_PAR_GRAINE},
+                    {303, 25, 8, ACTIONS_PAR_GRAINE},
+                    {404, 100, 20, ACTIONS_PAR_GRAINE / 3}};
+    for (const auto& s : sessions) {
+        SCOPED_TRACE("seed " + std::to_string(s.graine));
+        std::mt19937_64 hasard(s.graine);
+        Jumeaux j;
+        std::istringstream taille(Taille(s.colonnes, s.tranches));
+        for (std::string l; std::getline(taille, l);) j.Joue(l);
+        int avantLecture = 1;
+        for (int k = 0; k < s.actions && !j.differe.programme().ihm.ended; ++k) {
+            const std::string ligne = essais::ActionAleatoire(hasard, j.differe);
+            // A huge frame takes the literal painter minutes; sizes stay screen-like.
+            if (ligne.starts_with("resize ")) {
+                double w = 0, h = 0;
+                std::istringstream(ligne.substr(7)) >> w >> h;
+                if (w * h > 4.0e8) continue;
+            }
+            j.Joue(ligne);
+            if (--avantLecture == 0) {
+                ASSERT_TRUE(j.Egaux("random action " + std::to_string(k)));
+                avantLecture = 1 + int(hasard() % 12);
+            }
+        }
+        ASSERT_TRUE(j.Egaux("end of session", true));
+    }
+}
+
+} // namespace
+} // namespace terraflot
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
