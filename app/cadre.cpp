@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <algorithm>
@@ -134,11 +135,13 @@ public:
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* e) override {
+        // Only the exposed part: a caption over the area repaints a strip.
         QPainter g(this);
-        g.fillRect(rect(), Qc(CouleurFond));
+        const QRect r = e->rect();
+        g.fillRect(r, Qc(CouleurFond));
         const QImage& image = p_.dessin.Image();
-        if (!image.isNull()) g.drawImage(QPoint(0, 0), image);
+        if (!image.isNull()) g.drawImage(r.topLeft(), image, r);
     }
     void mousePressEvent(QMouseEvent* e) override {
         if (e->button() != Qt::LeftButton || !Dedans(e->position())) return;
@@ -301,10 +304,31 @@ public:
         });
     }
 
+    // The picture is repainted at most every 8 ms, which no screen outruns:
+    // at a 1 ms interval several cycles go by between two frames, and the
+    // frame shows the last of them.
+    void Repeint() {
+        constexpr int PERIODE_MS = 8;
+        if (repeintAttendu_) return;
+        const qint64 ecoule = dernierRepeint_.isValid() ? dernierRepeint_.elapsed() : PERIODE_MS;
+        auto repeint = [this] {
+            repeintAttendu_ = false;
+            dernierRepeint_.start();
+            dessin_->update();
+            legende_->update();
+        };
+        if (ecoule >= PERIODE_MS) {
+            repeint();
+            return;
+        }
+        repeintAttendu_ = true;
+        QTimer::singleShot(int(PERIODE_MS - ecoule), this, repeint);
+    }
+
     void Synchronise() {
         const Ihm& ihm = p_.ihm;
         // The picture covers the last, partly shown pixel of the area too.
-        Place(dessin_, "Picture1", p_.dessin.Image().size());
+        Place(dessin_, "Picture1", p_.dessin.TailleImage());
         Place(Label1_, "Label1");
         const QRect zone = dessin_->geometry();
         Label8_->setGeometry(zone.left() + 30, std::max(0, Label1_->geometry().bottom() + 1),
@@ -313,8 +337,7 @@ public:
         Place(panneau_, "Picture2");
         if (generation_ != p_.dessin.Generation()) {
             generation_ = p_.dessin.Generation();
-            dessin_->update();
-            legende_->update();
+            Repeint();
         }
         for (auto& [nom, l] : etiquettes_) {
             const QString t = Texte(p_.Label("Quiral." + nom));
@@ -401,6 +424,8 @@ private:
     std::map<std::string, QLabel*> etiquettes_;
     std::map<std::string, QWidget*> pastilles_;
     std::uint64_t generation_ = ~std::uint64_t(0);
+    QElapsedTimer dernierRepeint_;
+    bool repeintAttendu_ = false;
 };
 
 using Createur = std::unique_ptr<Miroir> (*)(Programme&, ApresAction, QWidget*);

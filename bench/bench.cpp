@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -49,20 +50,35 @@ template <class P> P ProtocoleMuet() {
     else return P::Differe;
 }
 
-// A program at the given size with a mountain range over every column,
-// in the mountain-erosion mode with "Démarrer" pressed.
+// Stops the run when a set-up did not reach the state it is meant to measure.
+void Exige(bool condition, const char* quoi) {
+    if (condition) return;
+    std::fprintf(stderr, "set-up failed: %s\n", quoi);
+    std::exit(1);
+}
+
+// The parameters dialog: columns and bands, validated with "Oui".
+void Dimensionne(Programme& p, Taille t) {
+    Exige(Menu(p, "mnu_modifier").empty(), "parameters dialog");
+    Bar(p, "VScroll1", t.colonnes);
+    Bar(p, "VScroll2", t.tranches);
+    Exige(Menu(p, "Préférences.mnu_quitter").empty(), "closing the parameters dialog");
+    Exige(p.m.NbColonnes == t.colonnes && p.m.NbTranches == t.tranches, "columns and bands");
+    Exige(!p.Fen("Préférences").visible, "parameters dialog closed");
+}
+
+// A program at the given size with a mountain range over every column;
+// with `lance`, in the mountain-erosion mode with "Démarrer" pressed.
 std::unique_ptr<Moteur> Massif(Taille t, Protocole protocole, bool lance) {
     auto mo = std::make_unique<Moteur>(DossierExecutable());
     Programme& p = mo->programme();
-    Menu(p, "mnu_modifier");
-    Bar(p, "VScroll1", t.colonnes);
-    Bar(p, "VScroll2", t.tranches);
-    Menu(p, "Préférences.mnu_quitter");
+    mo->plateforme().reponses.push_back(true);
+    Dimensionne(p, t);
     p.dessin.ChoisitProtocole(protocole);
-    for (int c = 1; c <= t.colonnes; ++c) PressAlt(p, c, 6000 + (c % 9) * 400);
+    for (int c = 1; c <= t.colonnes; ++c) Exige(PressAlt(p, c, 6000 + (c % 9) * 400).empty(), "relief");
     if (lance) {
-        Menu(p, "mnu_Anim_érosion");
-        Click(p, "HLBBttn3");
+        Exige(Menu(p, "mnu_Anim_érosion").empty(), "erosion animation");
+        Exige(Click(p, "HLBBttn3").empty() && p.ihm.Timer1.enabled, "Démarrer");
     }
     p.dessin.Image();
     return mo;
@@ -161,27 +177,41 @@ struct CompteurPeintures : QObject {
     }
 };
 
+// The Qt platform, except that the parameters dialog's question is answered
+// "Oui" without showing a modal box.
+struct PlateformeValidante : Plateforme {
+    std::unique_ptr<Plateforme> qt = CreePlateformeQt();
+    bool valide = true;
+    Reponse MsgBox(const Message& message) override {
+        if (valide && message.boutons == Boutons::OuiNon) return Reponse::Oui;
+        return qt->MsgBox(message);
+    }
+    void PointeurChange(Pointeur pointeur) override { qt->PointeurChange(pointeur); }
+    void OuvreAide(const std::string& chemin) override { qt->OuvreAide(chemin); }
+    std::string DossierProgramme() override { return qt->DossierProgramme(); }
+};
+
 void Cadence(double& cycles, double& peintures, double& arretMs) {
-    auto pf = CreePlateformeQt();
-    Programme p(*pf);
+    PlateformeValidante pf;
+    Programme p(pf);
     std::unique_ptr<QWidget> cadre(CreeCadre(p));
     if (QWidget* notice = cadre->findChild<QWidget*>("Avertissement"))
         if (auto* ok = notice->findChild<QPushButton*>("Command1")) ok->click();
-    Menu(p, "mnu_modifier");
-    Bar(p, "VScroll1", 100);
-    Bar(p, "VScroll2", 20);  // the erosion mode closes the dialog
-    for (int c = 1; c <= 100; ++c) PressAlt(p, c, -1000);
+    Dimensionne(p, {100, 20});
+    pf.valide = false;
+    for (int c = 1; c <= 100; ++c) Exige(PressAlt(p, c, -1000).empty(), "relief");
     p.m.MvCroute = p.m.MvCrouteSauve = 3.4;
     p.m.MvManteau = p.m.MvManteauSauve = 3.0;
     p.m.IntervalleAnimation = 1;
-    Menu(p, "mnu_réajuster");
-    Menu(p, "mnu_Anim_érosion");
+    Exige(Menu(p, "mnu_réajuster").empty(), "re-balance");
+    Exige(Menu(p, "mnu_Anim_érosion").empty(), "erosion animation");
     QWidget* panneau = cadre->findChild<QWidget*>("Picture2");
     auto* demarrer = panneau->findChild<QPushButton*>("HLBBttn3");
     auto* stop = panneau->findChild<QPushButton*>("HLBBttn4");
     CompteurPeintures compteur;
     cadre->findChild<QWidget*>("Picture1")->installEventFilter(&compteur);
     demarrer->click();
+    Exige(p.ihm.Timer1.enabled && p.ihm.Timer1.interval == 1, "Timer1 at 1 ms");
     const double t0 = p.m.TempsEcoule;
     QElapsedTimer chrono;
     chrono.start();

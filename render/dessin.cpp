@@ -536,6 +536,7 @@ void Dessin::Vide() {
 
 template <class T> void Dessin::Enregistre(T op) {
     ++generation_;
+    if (protocole_ == Protocole::Aucun) return;
     if (protocole_ == Protocole::Differe) {
         // A clear hides everything recorded before it; and a picture nobody
         // reads (the driver between dumps) must not hold calls without end.
@@ -586,7 +587,7 @@ void Dessin::Efface() { Enregistre(OpEfface{}); }
 
 void Dessin::DessineRectangle2(int i, double altSocle, double epSocle, double epGlace,
                                double epSediments) {
-    if (!IndiceValide(i) || m_.NbColonnes <= 0) return;
+    if (!IndiceValide(i) || m_.NbColonnes <= 0 || protocole_ == Protocole::Aucun) return;
     if (protocole_ == Protocole::Litteral) {
         // One painter for the three steps, as they are written.
         Pinceau p(d_->image);
@@ -625,6 +626,8 @@ void Dessin::GRAPHE() { Enregistre(Cadre(m_)); }
 void Dessin::Ligne(double x1, double y1, double x2, double y2, Rgb couleur) {
     Enregistre(OpLigne{x1, y1, x2, y2, couleur, 1});
 }
+
+QSize Dessin::TailleImage() const { return d_->image.size(); }
 
 const QImage& Dessin::Image() {
     Vide();

@@ -17,8 +17,9 @@ inline constexpr double TWIPS_PAR_PIXEL = 15.0;
 // How the drawing calls reach the picture.  Litteral paints every call at
 // once, as the calls are written; Differe records them and paints, when the
 // picture is read, only what is still visible: the same pixels, far fewer
-// paints during a whole-section pass.
-enum class Protocole { Litteral, Differe };
+// paints during a whole-section pass.  Aucun paints nothing: the model's
+// own cost, for measurements.
+enum class Protocole { Litteral, Differe, Aucun };
 
 struct OpLigne;
 
@@ -46,6 +47,8 @@ public:
 
     // The picture as the user sees it.
     const QImage& Image();
+    // Its size, without painting what is pending.
+    QSize TailleImage() const;
 
     // Picture4: cleared, then the one-column scale bar and "20 km".
     void EchelleHorizontale();
