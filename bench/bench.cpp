@@ -57,11 +57,13 @@ void Exige(bool condition, const char* quoi) {
     std::exit(1);
 }
 
-// The parameters dialog: columns and bands, validated with "Oui".
-void Dimensionne(Programme& p, Taille t) {
+// The parameters dialog: columns and bands (and the animation interval in
+// ms when given: its bar reads 1001 - interval), validated with "Oui".
+void Dimensionne(Programme& p, Taille t, int intervalle = 0) {
     Exige(Menu(p, "mnu_modifier").empty(), "parameters dialog");
     Bar(p, "VScroll1", t.colonnes);
     Bar(p, "VScroll2", t.tranches);
+    if (intervalle > 0) Bar(p, "HScroll1", 1001 - intervalle);
     Exige(Menu(p, "Préférences.mnu_quitter").empty(), "closing the parameters dialog");
     Exige(p.m.NbColonnes == t.colonnes && p.m.NbTranches == t.tranches, "columns and bands");
     Exige(!p.Fen("Préférences").visible, "parameters dialog closed");
@@ -197,12 +199,12 @@ void Cadence(double& cycles, double& peintures, double& arretMs) {
     std::unique_ptr<QWidget> cadre(CreeCadre(p));
     if (QWidget* notice = cadre->findChild<QWidget*>("Avertissement"))
         if (auto* ok = notice->findChild<QPushButton*>("Command1")) ok->click();
-    Dimensionne(p, {100, 20});
+    Dimensionne(p, {100, 20}, 1);
+    Exige(p.m.IntervalleAnimation == 1, "interval of 1 ms");
     pf.valide = false;
     for (int c = 1; c <= 100; ++c) Exige(PressAlt(p, c, -1000).empty(), "relief");
     p.m.MvCroute = p.m.MvCrouteSauve = 3.4;
     p.m.MvManteau = p.m.MvManteauSauve = 3.0;
-    p.m.IntervalleAnimation = 1;
     Exige(Menu(p, "mnu_réajuster").empty(), "re-balance");
     Exige(Menu(p, "mnu_Anim_érosion").empty(), "erosion animation");
     QWidget* panneau = cadre->findChild<QWidget*>("Picture2");
@@ -211,12 +213,13 @@ void Cadence(double& cycles, double& peintures, double& arretMs) {
     CompteurPeintures compteur;
     cadre->findChild<QWidget*>("Picture1")->installEventFilter(&compteur);
     demarrer->click();
-    Exige(p.ihm.Timer1.enabled && p.ihm.Timer1.interval == 1, "Timer1 at 1 ms");
+    Exige(p.ihm.Timer1.enabled, "Démarrer");
     const double t0 = p.m.TempsEcoule;
     QElapsedTimer chrono;
     chrono.start();
     while (chrono.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const double duree = chrono.elapsed() / 1000.0;
+    Exige(p.ihm.Timer1.enabled && p.ihm.Timer1.interval == 1, "Timer1 still running at 1 ms");
     cycles = (p.m.TempsEcoule - t0) / duree;
     peintures = compteur.n / duree;
     QElapsedTimer arret;
