@@ -67,8 +67,11 @@ public:
         p_.setRenderHint(QPainter::TextAntialiasing, false);
         p_.setTransform(QTransform::fromScale(1.0 / TWIPS_PAR_PIXEL, 1.0 / TWIPS_PAR_PIXEL));
         Epaisseur(1);
+        actif_ = p_.isActive();
+        largeurImage_ = image_.width();
+        hauteurImage_ = image_.height();
     }
-    bool actif() const { return p_.isActive(); }
+    bool actif() const { return actif_; }
 
     void Epaisseur(int pixels) { largeur_ = pixels; }
 
@@ -153,7 +156,7 @@ private:
     static constexpr int MARGE_VIGNETTE = 8;
 
     void Pose(int x, int y, QRgb c) {
-        if (x >= 0 && y >= 0 && x < image_.width() && y < image_.height())
+        if (x >= 0 && y >= 0 && x < largeurImage_ && y < hauteurImage_)
             pixels_[std::ptrdiff_t(y) * pasLigne_ + x] = c;
     }
 
@@ -171,8 +174,8 @@ private:
         if (a > b) std::swap(a, b);
         if (a == b) return true;
         const int fixe = int((palier ? Y1 : X1) * 64) >> 6;
-        const int limite = palier ? image_.width() : image_.height();
-        if (fixe < 0 || fixe >= (palier ? image_.height() : image_.width())) return true;
+        const int limite = palier ? largeurImage_ : hauteurImage_;
+        if (fixe < 0 || fixe >= (palier ? hauteurImage_ : largeurImage_)) return true;
         const int debut = std::max(a >> 6, 0), fin = std::min(b >> 6, limite - 1);
         if (debut > fin) return true;
         if (palier)
@@ -187,8 +190,8 @@ private:
         const QRectF d = transformation_.mapRect(r);
         if (!(d.x() >= 0 && d.y() >= 0)) return false;
         const int x1 = qRound(d.x()), y1 = qRound(d.y());
-        const int x2 = std::min(qRound(d.right()), image_.width());
-        const int y2 = std::min(qRound(d.bottom()), image_.height());
+        const int x2 = std::min(qRound(d.right()), largeurImage_);
+        const int y2 = std::min(qRound(d.bottom()), hauteurImage_);
         const QRgb c = 0xFF000000u | couleur;
         for (int y = y1; y < y2; ++y)
             if (x1 < x2)
@@ -198,6 +201,8 @@ private:
     }
 
     bool direct_ = false;
+    bool actif_ = false;
+    int largeurImage_ = 0, hauteurImage_ = 0;
     QRgb* pixels_ = nullptr;
     std::ptrdiff_t pasLigne_ = 0;
     QTransform transformation_;
