@@ -114,7 +114,7 @@ void Mouvement_(benchmark::State& etat, Taille t, Protocole protocole) {
     for (auto _ : etat) {
         k = (k + 7) % t.colonnes;
         MoveAlt(p, k + 1, -20000 + 1000 * (k % 30));
-        benchmark::DoNotOptimize(p.ihm.labels.size());
+        benchmark::DoNotOptimize(p.dessin.Image().constBits());
     }
 }
 
