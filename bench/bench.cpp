@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -169,12 +170,17 @@ long Resident() {
 }
 
 // The real window at 1 ms on 100 columns: a crust denser than the mantle
-// makes a run that never ends; cycles and repaints of the drawing area are
-// counted for two seconds, then "STOP" is clicked.
+// makes a run that never ends; cycles and repaints of the drawing area (of
+// all its visible part, or of a strip under a caption) are counted for two
+// seconds, then "STOP" is clicked.
 struct CompteurPeintures : QObject {
-    int n = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        if (e->type() == QEvent::Paint) ++n;
+    int complets = 0, partiels = 0;  // whole area, or a strip under a caption
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            const QRect vu = static_cast<QWidget*>(o)->visibleRegion().boundingRect();
+            if (static_cast<QPaintEvent*>(e)->rect().contains(vu)) ++complets;
+            else ++partiels;
+        }
         return false;
     }
 };
@@ -193,7 +199,7 @@ struct PlateformeValidante : Plateforme {
     std::string DossierProgramme() override { return qt->DossierProgramme(); }
 };
 
-void Cadence(double& cycles, double& peintures, double& arretMs) {
+void Cadence(double& cycles, double& peintures, double& partielles, double& arretMs) {
     PlateformeValidante pf;
     Programme p(pf);
     std::unique_ptr<QWidget> cadre(CreeCadre(p));
@@ -221,7 +227,8 @@ void Cadence(double& cycles, double& peintures, double& arretMs) {
     const double duree = chrono.elapsed() / 1000.0;
     Exige(p.ihm.Timer1.enabled && p.ihm.Timer1.interval == 1, "Timer1 still running at 1 ms");
     cycles = (p.m.TempsEcoule - t0) / duree;
-    peintures = compteur.n / duree;
+    peintures = compteur.complets / duree;
+    partielles = compteur.partiels / duree;
     QElapsedTimer arret;
     arret.start();
     QTimer::singleShot(0, stop, [stop] { stop->click(); });
@@ -303,8 +310,8 @@ int main(int argc, char** argv) {
     Collecte collecte;
     benchmark::RunSpecifiedBenchmarks(&collecte);
 
-    double cycles = 0, peintures = 0, arret = 0;
-    Cadence(cycles, peintures, arret);
+    double cycles = 0, peintures = 0, partielles = 0, arret = 0;
+    Cadence(cycles, peintures, partielles, arret);
     const Session scenario = Scenario();
 
     std::printf("\n| Mesure | Taille | Cible | Littéral | Différé | Modèle seul | Littéral/différé | Résultat |\n");
@@ -329,9 +336,9 @@ int main(int argc, char** argv) {
         }
     const bool okCadence = cycles >= 500, okDemarrage = demarrage <= 300, okMemoire = memoire <= 100 * 1024,
                okScenario = scenario.secondes <= 5 && scenario.erreurs == 0;
-    std::printf("| fenêtre réelle à 1 ms | 100 col., 20 tranches | ≥ 500 cycles/s | | %.0f cycles/s, %.0f images/s, "
-                "STOP en %.1f ms | | | %s |\n",
-                cycles, peintures, arret, okCadence ? "atteint" : "MANQUÉ");
+    std::printf("| fenêtre réelle à 1 ms | 100 col., 20 tranches | ≥ 500 cycles/s | | %.0f cycles/s, %.0f images entières/s "
+                "(+ %.0f bandes/s), STOP en %.1f ms | | | %s |\n",
+                cycles, peintures, partielles, arret, okCadence ? "atteint" : "MANQUÉ");
     std::printf("| démarrage jusqu'à la première image | | ≤ 300 ms | | %.0f ms | | | %s |\n", demarrage,
                 okDemarrage ? "atteint" : "MANQUÉ");
     std::printf("| mémoire résidente après le démarrage | | ≤ 100 Mo | | %.1f Mo | | | %s |\n", memoire / 1024.0,
