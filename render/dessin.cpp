@@ -10,7 +10,9 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <map>
+#include <optional>
 #include <bitset>
 #include <unordered_set>
 #include <variant>
@@ -448,6 +450,54 @@ struct GeometrieMer {
     bool operator==(const GeometrieMer&) const = default;
 };
 
+// The columns' boxes are written straight into the picture when none
+// reaches above or left of it; they then fill, between their rounded edges,
+// every row from the top of the picture to the rounded bottom of the area.
+// The pixel columns strictly inside the strip's edge lines, over those rows
+// but the last, are surely repainted.
+std::optional<std::pair<int, int>> BandeRepeinte(const OpColonne& o) {
+    if (!Reguliere(o) || !(o.x1 >= 0) || !(o.x2 >= o.x1) || !(o.hauteur > 0)) return {};
+    for (double y : {o.yTop, o.ySocleDepot, o.ySocle, o.y0, o.yBaseCroute, o.yCompensation})
+        if (!(y >= 0) || y > LIMITE_TWIPS) return {};
+    if (o.x2 > LIMITE_TWIPS || o.hauteur > LIMITE_TWIPS) return {};
+    const double e = 1.0 / TWIPS_PAR_PIXEL;
+    const int gauche = int(std::floor(o.x1 * e)) + 1, droite = int(std::floor(o.x2 * e)) - 1;
+    if (gauche > droite) return {};
+    return std::make_pair(gauche, droite);
+}
+int LignesRepeintes(const OpColonne& o) { return qRound(o.hauteur / TWIPS_PAR_PIXEL) - 1; }
+
+// The clear, but for the given pixel columns over the first `lignes` rows.
+void EffaceSauf(QImage& image, std::vector<std::pair<int, int>> bandes, int lignes) {
+    if (image.isNull()) return;
+    const QRgb fond = 0xFF000000u | CouleurFond;
+    if (bandes.empty() || lignes <= 0 || image.format() != QImage::Format_RGB32) {
+        image.fill(Qc(CouleurFond));
+        return;
+    }
+    std::sort(bandes.begin(), bandes.end());
+    const int w = image.width(), h = image.height();
+    // Runs of columns to clear on the rows the bands cover.
+    std::vector<std::pair<int, int>> trous;
+    int x = 0;
+    for (auto [a, b] : bandes) {
+        a = std::max(a, 0);
+        b = std::min(b, w - 1);
+        if (a > b) continue;
+        if (a > x) trous.push_back({x, a});
+        x = std::max(x, b + 1);
+    }
+    if (x < w) trous.push_back({x, w});
+    for (int y = 0; y < h; ++y) {
+        QRgb* ligne = reinterpret_cast<QRgb*>(image.scanLine(y));
+        if (y >= lignes) {
+            std::fill(ligne, ligne + w, fond);
+            continue;
+        }
+        for (auto [a, b] : trous) std::fill(ligne + a, ligne + b, fond);
+    }
+}
+
 template <class T> bool Contient(const std::vector<T>& v, const T& x) {
     return std::find(v.begin(), v.end(), x) != v.end();
 }
@@ -516,6 +566,22 @@ void Dessin::Vide() {
             ops[j]);
     }
 
+    // Pixel columns that a later column repaints from the top of the picture
+    // down, through its own boxes alone: the clear may leave them.
+    std::vector<std::pair<int, int>> bandes_repeintes;
+    int lignes_repeintes = std::numeric_limits<int>::max();
+    if (std::holds_alternative<OpEfface>(ops[debut]) &&
+        d_->image.format() == QImage::Format_RGB32) {
+        for (std::size_t j = debut + 1; j < ops.size(); ++j) {
+            const auto* o = std::get_if<OpColonne>(&ops[j]);
+            if (!o || !vivants[j].peint) continue;
+            const auto b = BandeRepeinte(*o);
+            if (!b) continue;
+            bandes_repeintes.push_back({b->first, b->second});
+            lignes_repeintes = std::min(lignes_repeintes, LignesRepeintes(*o));
+        }
+    }
+
     {
         Pinceau p(d_->image);
         p.TextesEnVignettes();
@@ -527,7 +593,7 @@ void Dessin::Vide() {
                 [&](const auto& o) {
                     using T = std::decay_t<decltype(o)>;
                     if constexpr (std::is_same_v<T, OpEfface>)
-                        d_->image.fill(Qc(CouleurFond));
+                        EffaceSauf(d_->image, bandes_repeintes, lignes_repeintes);
                     else if constexpr (std::is_same_v<T, OpCadre>)
                         Prive::Peint(p, o, v.cadre, v.grille, v.mer);
                     else
