@@ -195,10 +195,10 @@ private:
         const int x2 = std::min(qRound(d.right()), largeurImage_);
         const int y2 = std::min(qRound(d.bottom()), hauteurImage_);
         const QRgb c = 0xFF000000u | couleur;
+        if (x1 >= x2) return true;
         for (int y = y1; y < y2; ++y)
-            if (x1 < x2)
-                std::fill(pixels_ + std::ptrdiff_t(y) * pasLigne_ + x1,
-                          pixels_ + std::ptrdiff_t(y) * pasLigne_ + x2, c);
+            std::fill(pixels_ + std::ptrdiff_t(y) * pasLigne_ + x1,
+                      pixels_ + std::ptrdiff_t(y) * pasLigne_ + x2, c);
         return true;
     }
 
@@ -252,7 +252,7 @@ struct OpColonne {
 };
 struct OpReperes {
     int i;
-    double x1, x2, yProfond, yMoho, yIntermediaire;
+    double x1, x2, hauteur, yProfond, yMoho, yIntermediaire;
     bool operator==(const OpReperes&) const = default;
 };
 struct OpLigne {
@@ -321,7 +321,7 @@ OpColonne Colonne(const Modele& m, int i, double s, double c, double g, double d
 }
 
 OpReperes Reperes(const Modele& m, int i) {
-    return {i, X1(m, i), X2(m, i), Y(m, m.AltRepereProfond[i] * 1000),
+    return {i, X1(m, i), X2(m, i), double(m.HauteurZone), Y(m, m.AltRepereProfond[i] * 1000),
             Y(m, -m.ProfMoho[i] * 1000), Y(m, m.AltRepereIntermediaire[i] * 1000)};
 }
 
@@ -540,7 +540,7 @@ void Dessin::Vide() {
                     v.peint = !Contient(bandes[o.i], b);
                     if (v.peint && Reguliere(o)) bandes[o.i].push_back(b);
                 } else if constexpr (std::is_same_v<T, OpReperes>) {
-                    v.peint = !Contient(bandes[o.i], Bande{o.x1, o.x2, double(m_.HauteurZone)}) &&
+                    v.peint = !Contient(bandes[o.i], Bande{o.x1, o.x2, o.hauteur}) &&
                               !Contient(reperes, o);
                     if (v.peint) reperes.push_back(o);
                 } else if constexpr (std::is_same_v<T, OpLigne>) {
