@@ -59,17 +59,38 @@ const QFont& PoliceArial() {
     return f;
 }
 
+// A run of equal pixels on one row of a sprite.
+struct Passe {
+    int y, x1, x2;
+    QRgb couleur;
+};
+
+// The opaque pixels of a premultiplied picture as runs; false when some
+// pixel is partly transparent, which only the painter can blend.
+bool Passes(const QImage& image, std::vector<Passe>& passes) {
+    passes.clear();
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int a = qAlpha(ligne[x]);
+            if (a == 0) continue;
+            if (a != 255) return false;
+            if (!passes.empty() && passes.back().y == y && passes.back().x2 == x - 1 &&
+                passes.back().couleur == ligne[x])
+                ++passes.back().x2;
+            else
+                passes.push_back({y, x, x, ligne[x]});
+        }
+    }
+    return true;
+}
+
 // A painter on one picture, in twips, without antialiasing.
 class Pinceau {
 public:
     explicit Pinceau(QImage& image) : image_(image) {
         if (image_.isNull()) return;
-        p_.begin(&image_);
-        p_.setRenderHint(QPainter::Antialiasing, false);
-        p_.setRenderHint(QPainter::TextAntialiasing, false);
-        p_.setTransform(QTransform::fromScale(1.0 / TWIPS_PAR_PIXEL, 1.0 / TWIPS_PAR_PIXEL));
-        Epaisseur(1);
-        actif_ = p_.isActive();
+        actif_ = true;
         largeurImage_ = image_.width();
         hauteurImage_ = image_.height();
     }
@@ -81,7 +102,7 @@ public:
         if (!actif() || !Borne(x1) || !Borne(y1) || !Borne(x2) || !Borne(y2)) return;
         if (direct_ && largeur_ == 1 && LigneDirecte(x1, y1, x2, y2, c)) return;
         Plume(c);
-        p_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+        Peintre().drawLine(QPointF(x1, y1), QPointF(x2, y2));
     }
 
     // Level and upright lines and boxes are written straight into the
@@ -96,7 +117,18 @@ public:
         direct_ = true;
         pixels_ = reinterpret_cast<QRgb*>(image_.bits());
         pasLigne_ = image_.bytesPerLine() / 4;
-        transformation_ = p_.transform();
+        transformation_ = QTransform::fromScale(1.0 / TWIPS_PAR_PIXEL, 1.0 / TWIPS_PAR_PIXEL);
+    }
+
+    // The painter, begun on the picture the first time a call needs it.
+    QPainter& Peintre() {
+        if (!p_.isActive()) {
+            p_.begin(&image_);
+            p_.setRenderHint(QPainter::Antialiasing, false);
+            p_.setRenderHint(QPainter::TextAntialiasing, false);
+            p_.setTransform(QTransform::fromScale(1.0 / TWIPS_PAR_PIXEL, 1.0 / TWIPS_PAR_PIXEL));
+        }
+        return p_;
     }
 
     void Plume(Rgb c) {
@@ -105,7 +137,7 @@ public:
         pen.setCosmetic(true);
         pen.setWidth(largeur_);
         pen.setCapStyle(Qt::SquareCap);
-        p_.setPen(pen);
+        Peintre().setPen(pen);
         couleurPlume_ = c;
         largeurPlume_ = largeur_;
     }
@@ -120,7 +152,7 @@ public:
         if (!actif() || !Borne(x1) || !Borne(y1) || !Borne(x2) || !Borne(y2)) return;
         const QRectF r = QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
         if (r.width() > 0 && r.height() > 0 && !(direct_ && RemplitDirectement(r, fond)))
-            p_.fillRect(r, Qc(fond));
+            Peintre().fillRect(r, Qc(fond));
         Ligne(r.left(), r.top(), r.right(), r.top(), contour);
         Ligne(r.right(), r.top(), r.right(), r.bottom(), contour);
         Ligne(r.right(), r.bottom(), r.left(), r.bottom(), contour);
@@ -132,19 +164,25 @@ public:
     void Texte(double x, double y, const std::string& texte, Rgb c) {
         if (!actif() || !Borne(x) || !Borne(y)) return;
         if (vignettes_) {
-            const QImage& v = Vignette(texte, c);
-            const QTransform twips = p_.transform();
-            p_.resetTransform();
-            p_.drawImage(QPointF(std::floor(x / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE,
-                                 std::floor(y / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE),
-                         v);
-            p_.setTransform(twips);
+            const Sprite& v = Vignette(texte, c);
+            const double gauche = std::floor(x / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE;
+            const double haut = std::floor(y / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE;
+            if (direct_ && v.opaque && std::abs(gauche) < 1e7 && std::abs(haut) < 1e7) {
+                Tamponne(v.passes, int(gauche), int(haut));
+                return;
+            }
+            QPainter& p = Peintre();
+            const QTransform twips = p.transform();
+            p.resetTransform();
+            p.drawImage(QPointF(gauche, haut), v.image);
+            p.setTransform(twips);
             return;
         }
-        p_.save();
-        p_.resetTransform();
-        Ecrit(p_, QPointF(std::floor(x / TWIPS_PAR_PIXEL), std::floor(y / TWIPS_PAR_PIXEL)), texte, c);
-        p_.restore();
+        QPainter& p = Peintre();
+        p.save();
+        p.resetTransform();
+        Ecrit(p, QPointF(std::floor(x / TWIPS_PAR_PIXEL), std::floor(y / TWIPS_PAR_PIXEL)), texte, c);
+        p.restore();
     }
 
     static void Ecrit(QPainter& p, QPointF coin, const std::string& texte, Rgb c) {
@@ -153,6 +191,20 @@ public:
         p.drawText(QRectF(coin, QSizeF(2000, 200)), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
                    QString::fromStdString(texte));
     }
+
+    // Sets the runs' pixels, the sprite's corner at (gauche, haut) pixels:
+    // what drawing an opaque sprite does.
+    void Tamponne(const std::vector<Passe>& passes, int gauche, int haut) {
+        for (const Passe& p : passes) {
+            const int y = haut + p.y;
+            if (y < 0 || y >= hauteurImage_) continue;
+            const int a = std::max(gauche + p.x1, 0), b = std::min(gauche + p.x2, largeurImage_ - 1);
+            if (a <= b)
+                std::fill(pixels_ + std::ptrdiff_t(y) * pasLigne_ + a,
+                          pixels_ + std::ptrdiff_t(y) * pasLigne_ + b + 1, p.couleur);
+        }
+    }
+    bool Direct() const { return direct_; }
 
 private:
     static constexpr int MARGE_VIGNETTE = 8;
@@ -211,8 +263,13 @@ private:
 
     // The text as the painter writes it, on a transparent picture, a margin
     // all round for the glyphs that overhang their cell.
-    static const QImage& Vignette(const std::string& texte, Rgb c) {
-        static std::map<std::pair<std::string, Rgb>, QImage> vignettes;
+    struct Sprite {
+        QImage image;
+        bool opaque;
+        std::vector<Passe> passes;
+    };
+    static const Sprite& Vignette(const std::string& texte, Rgb c) {
+        static std::map<std::pair<std::string, Rgb>, Sprite> vignettes;
         auto cle = std::make_pair(texte, c);
         auto it = vignettes.find(cle);
         if (it != vignettes.end()) return it->second;
@@ -227,7 +284,9 @@ private:
             p.setRenderHint(QPainter::TextAntialiasing, false);
             Ecrit(p, QPointF(MARGE_VIGNETTE, MARGE_VIGNETTE), texte, c);
         }
-        return vignettes.emplace(cle, std::move(v)).first->second;
+        Sprite sp{std::move(v), true, {}};
+        sp.opaque = Passes(sp.image, sp.passes);
+        return vignettes.emplace(cle, std::move(sp)).first->second;
     }
 
     QImage& image_;
@@ -281,6 +340,17 @@ struct Dessin::Prive {
     double largeur = 0;
     double hauteur = 0;
     std::vector<Op> attente;  // deferred calls, oldest first
+
+    // The axes, arrows and altitude labels of the last frame geometry, as
+    // runs of the pixels they set: all opaque, so stamping the runs sets
+    // the pixels that painting them one after the other sets.
+    struct Axes {
+        std::array<double, 4> LBWO{};
+        int nb = 0, largeur = 0, hauteur = 0;
+        bool pret = false, opaque = false;
+        std::vector<Passe> passes;
+    } axes;
+    bool AxesEnPasses(const OpCadre& o);
 
     static void Peint(Pinceau& p, const OpColonne& o);
     static void Peint(Pinceau& p, const OpReperes& o);
@@ -395,6 +465,23 @@ void Dessin::Prive::Peint(Pinceau& p, const OpCadre& o, bool cadre, bool grille,
     }
     for (int k = 1; k <= M; ++k)
         if (mer[k]) p.Ligne(L + (k - 1) * W / M, o.y0, L + k * W / M, o.y0, CouleurQuadrillage);
+}
+
+bool Dessin::Prive::AxesEnPasses(const OpCadre& o) {
+    const std::array<double, 4> lbwo{o.L, o.B, o.W, o.O};
+    if (!axes.pret || axes.LBWO != lbwo || axes.nb != o.nb || axes.largeur != image.width() ||
+        axes.hauteur != image.height()) {
+        QImage calque(image.size(), QImage::Format_ARGB32_Premultiplied);
+        calque.fill(Qt::transparent);
+        {
+            Pinceau p(calque);
+            p.TextesEnVignettes();
+            Peint(p, o, true, false, {});
+        }
+        axes = {lbwo, o.nb, image.width(), image.height(), true, false, {}};
+        axes.opaque = Passes(calque, axes.passes);
+    }
+    return axes.opaque;
 }
 
 void Dessin::Prive::Echelle(const Modele& m, Pinceau& p) {
@@ -594,9 +681,11 @@ void Dessin::Vide() {
                     using T = std::decay_t<decltype(o)>;
                     if constexpr (std::is_same_v<T, OpEfface>)
                         EffaceSauf(d_->image, bandes_repeintes, lignes_repeintes);
-                    else if constexpr (std::is_same_v<T, OpCadre>)
-                        Prive::Peint(p, o, v.cadre, v.grille, v.mer);
-                    else
+                    else if constexpr (std::is_same_v<T, OpCadre>) {
+                        const bool tampon = v.cadre && p.Direct() && d_->AxesEnPasses(o);
+                        if (tampon) p.Tamponne(d_->axes.passes, 0, 0);
+                        Prive::Peint(p, o, v.cadre && !tampon, v.grille, v.mer);
+                    } else
                         Prive::Peint(p, o);
                 },
                 ops[j]);

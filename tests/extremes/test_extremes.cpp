@@ -135,8 +135,9 @@ TEST_P(Extremes, DensitesAuxBouts) {
     const double secondes =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
     EXPECT_LT(secondes, 120.0);
-    if (lancee && p.m.MvCroute < p.m.MvManteau)
+    if (lancee && p.m.MvCroute < p.m.MvManteau) {
         EXPECT_FALSE(p.ihm.Timer1.enabled) << "the run did not end in 1000 ticks";
+    }
     EXPECT_GE(Couleurs(moteur), 3);
     std::printf("%s: animation %s, %s after %d ticks\n", c.Nom().c_str(),
                 lancee ? "started" : "refused", p.ihm.Timer1.enabled ? "running" : "ended", ticks);
