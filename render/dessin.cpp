@@ -69,9 +69,10 @@ struct Passe {
 // pixel is partly transparent, which only the painter can blend.
 bool Passes(const QImage& image, std::vector<Passe>& passes) {
     passes.clear();
-    for (int y = 0; y < image.height(); ++y) {
+    const int largeur = image.width(), hauteur = image.height();
+    for (int y = 0; y < hauteur; ++y) {
         const QRgb* ligne = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
+        for (int x = 0; x < largeur; ++x) {
             const int a = qAlpha(ligne[x]);
             if (a == 0) continue;
             if (a != 255) return false;
@@ -399,7 +400,10 @@ OpCadre Cadre(const Modele& m) {
     OpCadre o{double(m.OrigineX), m.OrigineY + double(m.HauteurGraphe), double(m.LargeurGraphe),
               double(m.OrigineY), Y(m, 0), std::min<int>(m.NbColonnes, COLONNE_MAX),
               m.NbTranches, m.Quadrillage, {}};
-    for (int k = 1; k <= o.M; ++k) o.mer[k] = m.AltProfil[k] != 0;
+    // Built a word at a time: this runs for every column drawn.
+    unsigned long long mots[2] = {0, 0};
+    for (int k = 1; k <= o.M; ++k) mots[k >> 6] |= (unsigned long long)(m.AltProfil[k] != 0) << (k & 63);
+    o.mer = (std::bitset<COLONNE_MAX + 1>(mots[1]) << 64) | std::bitset<COLONNE_MAX + 1>(mots[0]);
     return o;
 }
 
@@ -471,6 +475,9 @@ bool Dessin::Prive::AxesEnPasses(const OpCadre& o) {
     const std::array<double, 4> lbwo{o.L, o.B, o.W, o.O};
     if (!axes.pret || axes.LBWO != lbwo || axes.nb != o.nb || axes.largeur != image.width() ||
         axes.hauteur != image.height()) {
+        // Beyond the size of a large screen the runs are not worth a
+        // transparent copy of the picture: the frame is painted as it is.
+        if (qint64(image.width()) * image.height() > 4096LL * 2160LL) return false;
         QImage calque(image.size(), QImage::Format_ARGB32_Premultiplied);
         calque.fill(Qt::transparent);
         {
@@ -585,6 +592,14 @@ void EffaceSauf(QImage& image, std::vector<std::pair<int, int>> bandes, int lign
     }
 }
 
+// What a deferred record still shows: anything, and of a frame its axes and
+// labels, its grid and which sea-level segments.
+struct Vivant {
+    bool peint = false;
+    bool cadre = false, grille = false;
+    std::bitset<COLONNE_MAX + 1> mer;
+};
+
 template <class T> bool Contient(const std::vector<T>& v, const T& x) {
     return std::find(v.begin(), v.end(), x) != v.end();
 }
@@ -602,18 +617,42 @@ void Dessin::Vide() {
         }
 
     // What each record still shows, found from the last one back.
-    struct Vivant {
-        bool peint = false;
-        bool cadre = false, grille = false;
-        std::bitset<COLONNE_MAX + 1> mer;
+    // Scratch kept from one painting to the next, so that a painting
+    // allocates nothing once the sizes are reached.
+    static thread_local struct {
+        std::vector<Vivant> vivants;
+        std::array<std::vector<Bande>, COLONNE_MAX + 1> bandes;
+        std::vector<OpReperes> reperes;
+        std::vector<std::uint32_t> table;  // open addressing of the lines: index + 1, 0 free
+        std::vector<GeometrieCadre> cadres;
+        std::vector<GeometrieGrille> grilles;
+        std::vector<std::pair<GeometrieMer, std::bitset<COLONNE_MAX + 1>>> mers;
+    } tri;
+    std::vector<Vivant>& vivants = tri.vivants;
+    vivants.assign(ops.size(), Vivant{});
+    auto& bandes = tri.bandes;
+    for (auto& b : bandes) b.clear();
+    auto& reperes = tri.reperes;
+    reperes.clear();
+    auto& cadres = tri.cadres;
+    cadres.clear();
+    auto& grilles = tri.grilles;
+    grilles.clear();
+    auto& mers = tri.mers;
+    mers.clear();
+    std::size_t capacite = 16;
+    while (capacite < 2 * (ops.size() - debut)) capacite *= 2;
+    tri.table.assign(capacite, 0);
+    // True the first time this line is met.
+    auto NouvelleLigne = [&](std::size_t j, const OpLigne& o) {
+        for (std::size_t k = CleLigne()(o) & (capacite - 1);; k = (k + 1) & (capacite - 1)) {
+            if (tri.table[k] == 0) {
+                tri.table[k] = std::uint32_t(j + 1);
+                return true;
+            }
+            if (std::get<OpLigne>(ops[tri.table[k] - 1]) == o) return false;
+        }
     };
-    std::vector<Vivant> vivants(ops.size());
-    std::array<std::vector<Bande>, COLONNE_MAX + 1> bandes;
-    std::vector<OpReperes> reperes;
-    std::unordered_set<OpLigne, CleLigne> lignes;
-    std::vector<GeometrieCadre> cadres;
-    std::vector<GeometrieGrille> grilles;
-    std::vector<std::pair<GeometrieMer, std::bitset<COLONNE_MAX + 1>>> mers;
 
     for (std::size_t j = ops.size(); j-- > debut;) {
         Vivant& v = vivants[j];
@@ -631,7 +670,7 @@ void Dessin::Vide() {
                               !Contient(reperes, o);
                     if (v.peint) reperes.push_back(o);
                 } else if constexpr (std::is_same_v<T, OpLigne>) {
-                    v.peint = lignes.insert(o).second;
+                    v.peint = NouvelleLigne(j, o);
                 } else if constexpr (std::is_same_v<T, OpCadre>) {
                     const GeometrieCadre gc{o.L, o.B, o.W, o.O, o.nb};
                     v.cadre = !Contient(cadres, gc);
