@@ -12,9 +12,9 @@
 #include <array>
 #include <limits>
 #include <map>
+#include <memory>
 #include <optional>
 #include <bitset>
-#include <unordered_set>
 #include <variant>
 #include <vector>
 #include <cmath>
@@ -168,7 +168,7 @@ public:
             const Sprite& v = Vignette(texte, c);
             const double gauche = std::floor(x / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE;
             const double haut = std::floor(y / TWIPS_PAR_PIXEL) - MARGE_VIGNETTE;
-            if (direct_ && v.opaque && std::abs(gauche) < 1e7 && std::abs(haut) < 1e7) {
+            if (direct_ && v.opaque) {
                 Tamponne(v.passes, int(gauche), int(haut));
                 return;
             }
@@ -352,6 +352,11 @@ struct Dessin::Prive {
         std::vector<Passe> passes;
     } axes;
     bool AxesEnPasses(const OpCadre& o);
+
+    // Buffers of the sorting of the records, kept from one painting to the
+    // next so that a painting allocates nothing once the sizes are reached.
+    struct Tri;
+    std::unique_ptr<Tri> tri;
 
     static void Peint(Pinceau& p, const OpColonne& o);
     static void Peint(Pinceau& p, const OpReperes& o);
@@ -606,6 +611,16 @@ template <class T> bool Contient(const std::vector<T>& v, const T& x) {
 
 } // namespace
 
+struct Dessin::Prive::Tri {
+    std::vector<Vivant> vivants;
+    std::array<std::vector<Bande>, COLONNE_MAX + 1> bandes;
+    std::vector<OpReperes> reperes;
+    std::vector<std::uint32_t> table;  // open addressing of the lines: index + 1, 0 free
+    std::vector<GeometrieCadre> cadres;
+    std::vector<GeometrieGrille> grilles;
+    std::vector<std::pair<GeometrieMer, std::bitset<COLONNE_MAX + 1>>> mers;
+};
+
 void Dessin::Vide() {
     std::vector<Op>& ops = d_->attente;
     if (ops.empty()) return;
@@ -617,17 +632,8 @@ void Dessin::Vide() {
         }
 
     // What each record still shows, found from the last one back.
-    // Scratch kept from one painting to the next, so that a painting
-    // allocates nothing once the sizes are reached.
-    static thread_local struct {
-        std::vector<Vivant> vivants;
-        std::array<std::vector<Bande>, COLONNE_MAX + 1> bandes;
-        std::vector<OpReperes> reperes;
-        std::vector<std::uint32_t> table;  // open addressing of the lines: index + 1, 0 free
-        std::vector<GeometrieCadre> cadres;
-        std::vector<GeometrieGrille> grilles;
-        std::vector<std::pair<GeometrieMer, std::bitset<COLONNE_MAX + 1>>> mers;
-    } tri;
+    if (!d_->tri) d_->tri = std::make_unique<Prive::Tri>();
+    Prive::Tri& tri = *d_->tri;
     std::vector<Vivant>& vivants = tri.vivants;
     vivants.assign(ops.size(), Vivant{});
     auto& bandes = tri.bandes;
