@@ -1,10 +1,10 @@
-#include "render/rendu.h"
+#include "rendu.h"
 
 #include <algorithm>
 
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "model/nombres.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "nombres.h"
 
 namespace terraflot {
 

@@ -1,15 +1,11 @@
 // Whole-section redraws, display toggles and the cursor readout.
 #pragma once
 
+#include "dessin.h"
+
 namespace terraflot {
 
 struct Programme;
-
-// Size of the legend panel Picture4 and of the erosion panel Picture2 (twips).
-inline constexpr int LARGEUR_PICTURE4 = 5900;
-inline constexpr int HAUTEUR_PICTURE4 = 2025;
-inline constexpr int LARGEUR_PICTURE2 = 6420;
-inline constexpr int HAUTEUR_PICTURE2 = 2025;
 
 // Full refresh: clear, legend pressures, eroded total, RééQUILIBRAGE.
 void Rafraichit2(Programme& p);

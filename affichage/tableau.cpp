@@ -1,10 +1,10 @@
 #include <cmath>
 #include <limits>
 
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "model/nombres.h"
-#include "render/rendu.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "nombres.h"
+#include "rendu.h"
 
 namespace terraflot {
 

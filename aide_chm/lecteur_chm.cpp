@@ -1,4 +1,4 @@
-#include "dialogs/lecteur_chm.h"
+#include "lecteur_chm.h"
 
 #include <chm_lib.h>
 

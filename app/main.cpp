@@ -2,8 +2,8 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/cadre.h"
-#include "app/etat.h"
+#include "cadre.h"
+#include "etat.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -27,12 +27,12 @@
 #include <string>
 #include <vector>
 
-#include "app/cadre.h"
-#include "app/commandes.h"
-#include "app/etat.h"
-#include "render/rendu.h"
-#include "replay/moteur.h"
-#include "tests/proprietes/session.h"
+#include "cadre.h"
+#include "commandes.h"
+#include "etat.h"
+#include "rendu.h"
+#include "moteur.h"
+#include "proprietes/session.h"
 
 namespace terraflot {
 namespace {

@@ -1,16 +1,16 @@
-#include "app/commandes.h"
+#include "commandes.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "app/menus.h"
-#include "dialogs/aide.h"
-#include "dialogs/preferences.h"
-#include "erosion/erosion.h"
-#include "render/rendu.h"
-#include "tools/outils.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "menus.h"
+#include "aide.h"
+#include "preferences.h"
+#include "erosion.h"
+#include "rendu.h"
+#include "outils.h"
 
 namespace terraflot {
 

@@ -1,8 +1,8 @@
-#include "app/demarrage.h"
+#include "demarrage.h"
 
-#include "app/etat.h"
-#include "app/menus.h"
-#include "render/rendu.h"
+#include "etat.h"
+#include "menus.h"
+#include "rendu.h"
 
 namespace terraflot {
 
@@ -198,20 +198,6 @@ void Avertissement_Command1_Click(Programme& p) {
     p.Decharge("Avertissement");
 }
 
-bool MDIForm1_QueryUnload(Programme& p) {
-    if (p.MsgBox("Etes-vous sûr de quitter TERRAFLOT ? ", Boutons::OuiNon, Icone::Question) !=
-        Reponse::Oui)
-        return false;
-    FinProgramme(p);
-    return true;
-}
-
-void FinProgramme(Programme& p) {
-    for (const char* nom : {"Tableau_bord", "Avertissement", "Préférences", "Aide", "Apropos",
-                            "Quiral", "MDIForm1"})
-        if (p.Chargee(nom)) p.Decharge(nom);
-    p.ihm.Timer1.enabled = false;
-    p.ihm.ended = true;
-}
+bool MDIForm1_QueryUnload(Programme& p) { return DemandeFin(p); }
 
 } // namespace terraflot

@@ -18,7 +18,5 @@ void Avertissement_Command1_Click(Programme& p);
 
 // Closing the frame: asks first; true when the program ends.
 bool MDIForm1_QueryUnload(Programme& p);
-// Closes every window and ends the program (no question).
-void FinProgramme(Programme& p);
 
 } // namespace terraflot

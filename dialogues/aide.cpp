@@ -1,4 +1,4 @@
-#include "dialogs/aide.h"
+#include "aide.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -16,7 +16,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/etat.h"
+#include "etat.h"
 
 namespace terraflot {
 

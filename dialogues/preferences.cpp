@@ -1,12 +1,12 @@
-#include "dialogs/preferences.h"
+#include "preferences.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "app/etat.h"
-#include "model/nombres.h"
-#include "render/rendu.h"
+#include "etat.h"
+#include "nombres.h"
+#include "rendu.h"
 
 namespace terraflot {
 

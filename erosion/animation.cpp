@@ -1,9 +1,9 @@
 // The mountain-erosion mode: its menu entry, "Démarrer", "STOP" and the
 // timer tick that runs one erosion cycle, one million years, per tick.
-#include "app/etat.h"
-#include "erosion/controle.h"
-#include "erosion/erosion.h"
-#include "render/rendu.h"
+#include "etat.h"
+#include "controle.h"
+#include "erosion.h"
+#include "rendu.h"
 
 namespace terraflot {
 

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "model/modele.h"
+#include "modele.h"
 
 namespace terraflot {
 

@@ -2,13 +2,13 @@
 #include <cmath>
 #include <iterator>
 
-#include "app/etat.h"
-#include "erosion/controle.h"
-#include "erosion/erosion.h"
-#include "model/isostasie.h"
-#include "model/nombres.h"
-#include "render/couleurs.h"
-#include "render/rendu.h"
+#include "etat.h"
+#include "controle.h"
+#include "erosion.h"
+#include "isostasie.h"
+#include "nombres.h"
+#include "couleurs.h"
+#include "rendu.h"
 
 namespace terraflot {
 

@@ -1,4 +1,4 @@
-#include "app/etat.h"
+#include "etat.h"
 
 namespace terraflot {
 
@@ -69,6 +69,22 @@ void Programme::Decharge(std::string_view fenetre) {
     if (fenetre == "Quiral")  // the main window's menus carry no prefix
         std::erase_if(ihm.menus, [](const auto& e) { return e.first.find('.') == std::string::npos; });
     if (fenetre == "Avertissement") ihm.TimerAvertissement = {};
+}
+
+void FinProgramme(Programme& p) {
+    for (const char* nom : {"Tableau_bord", "Avertissement", "Préférences", "Aide", "Apropos",
+                            "Quiral", "MDIForm1"})
+        if (p.Chargee(nom)) p.Decharge(nom);
+    p.ihm.Timer1.enabled = false;
+    p.ihm.ended = true;
+}
+
+bool DemandeFin(Programme& p) {
+    if (p.MsgBox("Etes-vous sûr de quitter TERRAFLOT ? ", Boutons::OuiNon, Icone::Question) !=
+        Reponse::Oui)
+        return false;
+    FinProgramme(p);
+    return true;
 }
 
 } // namespace terraflot

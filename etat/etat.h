@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
-#include "model/modele.h"
-#include "render/couleurs.h"
-#include "render/dessin.h"
+#include "modele.h"
+#include "couleurs.h"
+#include "dessin.h"
 
 namespace terraflot {
 
@@ -160,5 +160,10 @@ struct Programme {
     // bars and menus leave the state.
     void Decharge(std::string_view fenetre);
 };
+
+// Closes every window and ends the program (no question).
+void FinProgramme(Programme& p);
+// Asks whether to quit; Yes ends the program. True when it ended.
+bool DemandeFin(Programme& p);
 
 } // namespace terraflot

@@ -1,4 +1,4 @@
-#include "app/bouton.h"
+#include "bouton.h"
 
 #include <QFontMetrics>
 #include <QResizeEvent>

@@ -5,7 +5,7 @@
 
 #include <QPushButton>
 
-#include "render/couleurs.h"
+#include "couleurs.h"
 
 namespace terraflot {
 

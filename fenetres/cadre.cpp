@@ -1,7 +1,7 @@
 // The frame MDIForm1 with its menu bar, the main window Quiral inside it
 // (drawing area, captions, legend, erosion panel, Timer1), and the windows
 // the frame opens and closes as the program's state says.
-#include "app/cadre.h"
+#include "cadre.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,15 +26,15 @@
 #include <map>
 #include <string>
 
-#include "app/bouton.h"
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "app/fenetres_cadre.h"
-#include "app/menus.h"
-#include "dialogs/fenetres_dialogues.h"
-#include "render/couleurs.h"
-#include "render/rendu.h"
+#include "bouton.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "fenetres_cadre.h"
+#include "menus.h"
+#include "fenetres_dialogues.h"
+#include "couleurs.h"
+#include "rendu.h"
 
 namespace terraflot {
 

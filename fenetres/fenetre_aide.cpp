@@ -9,12 +9,12 @@
 
 #include <map>
 
-#include "app/bouton.h"
-#include "app/commandes.h"
-#include "app/etat.h"
-#include "dialogs/aide.h"
-#include "dialogs/fenetres_dialogues.h"
-#include "render/couleurs.h"
+#include "bouton.h"
+#include "commandes.h"
+#include "etat.h"
+#include "aide.h"
+#include "fenetres_dialogues.h"
+#include "couleurs.h"
 
 namespace terraflot {
 

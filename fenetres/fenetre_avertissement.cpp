@@ -12,10 +12,10 @@
 #include <map>
 #include <string>
 
-#include "app/commandes.h"
-#include "app/etat.h"
-#include "app/fenetres_cadre.h"
-#include "render/couleurs.h"
+#include "commandes.h"
+#include "etat.h"
+#include "fenetres_cadre.h"
+#include "couleurs.h"
 
 namespace terraflot {
 

@@ -17,10 +17,10 @@
 #include <map>
 #include <string>
 
-#include "app/commandes.h"
-#include "app/etat.h"
-#include "dialogs/fenetres_dialogues.h"
-#include "render/couleurs.h"
+#include "commandes.h"
+#include "etat.h"
+#include "fenetres_dialogues.h"
+#include "couleurs.h"
 
 namespace terraflot {
 

@@ -1,6 +1,6 @@
 // The dashboard: the column under the cursor, one row per value, the strip
 // coloured by the column's anomaly class.
-#include "app/fenetres_cadre.h"
+#include "fenetres_cadre.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,9 +11,9 @@
 #include <map>
 #include <string>
 
-#include "app/etat.h"
-#include "render/couleurs.h"
-#include "render/rendu.h"
+#include "etat.h"
+#include "couleurs.h"
+#include "rendu.h"
 
 namespace terraflot {
 

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "app/miroir.h"
+#include "miroir.h"
 
 namespace terraflot {
 

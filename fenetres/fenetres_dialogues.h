@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "app/miroir.h"
+#include "miroir.h"
 
 namespace terraflot {
 

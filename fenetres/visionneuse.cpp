@@ -1,4 +1,4 @@
-#include "dialogs/visionneuse.h"
+#include "visionneuse.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
@@ -14,8 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/etat.h"
-#include "dialogs/fenetres_dialogues.h"
+#include "etat.h"
+#include "fenetres_dialogues.h"
 
 namespace terraflot {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "dialogs/lecteur_chm.h"
+#include "lecteur_chm.h"
 
 class QToolButton;
 

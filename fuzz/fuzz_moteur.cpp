@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "replay/moteur.h"
+#include "moteur.h"
 
 namespace {
 

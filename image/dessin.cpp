@@ -1,4 +1,4 @@
-#include "render/dessin.h"
+#include "dessin.h"
 
 #include <QColor>
 #include <QFont>
@@ -19,8 +19,7 @@
 #include <vector>
 #include <cmath>
 
-#include "model/nombres.h"
-#include "render/rendu.h"
+#include "nombres.h"
 
 namespace terraflot {
 

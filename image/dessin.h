@@ -6,13 +6,19 @@
 #include <QImage>
 #include <cstdint>
 
-#include "model/isostasie.h"
-#include "render/couleurs.h"
+#include "isostasie.h"
+#include "couleurs.h"
 
 namespace terraflot {
 
 // Twips per pixel at 96 dpi.
 inline constexpr double TWIPS_PAR_PIXEL = 15.0;
+
+// Size of the legend panel Picture4 and of the erosion panel Picture2 (twips).
+inline constexpr int LARGEUR_PICTURE4 = 5900;
+inline constexpr int HAUTEUR_PICTURE4 = 2025;
+inline constexpr int LARGEUR_PICTURE2 = 6420;
+inline constexpr int HAUTEUR_PICTURE2 = 2025;
 
 // How the drawing calls reach the picture.  Litteral paints every call at
 // once, as the calls are written; Differe records them and paints, when the

@@ -1,4 +1,4 @@
-#include "model/isostasie.h"
+#include "isostasie.h"
 
 #include <algorithm>
 #include <cmath>

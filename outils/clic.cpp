@@ -1,14 +1,14 @@
 // The press handler of the drawing area: the column and altitude of the
 // press, the erosion-level marking, one branch per tool mode, and the
 // final step common to every accepted press.
-#include "tools/outils.h"
+#include "outils.h"
 
 #include <climits>
 #include <cmath>
 
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "tools/communs.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "communs.h"
 
 namespace terraflot {
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/etat.h"
+#include "etat.h"
 
 namespace terraflot {
 

@@ -1,9 +1,9 @@
 // The tool modes of the "Calcul" menu and the melt of all the ice.
-#include "tools/outils.h"
+#include "outils.h"
 
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "tools/communs.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "communs.h"
 
 namespace terraflot {
 

@@ -1,12 +1,11 @@
 // Commands on the whole section: restart, isostatic re-adjustment, the
 // reference-level commands and quitting.
-#include "tools/outils.h"
+#include "outils.h"
 
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "render/rendu.h"
-#include "tools/communs.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "rendu.h"
+#include "communs.h"
 
 namespace terraflot {
 
@@ -88,10 +87,6 @@ void mnu_MémoriserNiveauxRepères_Click(Programme& p) {
 }
 
 // Asked once; Yes closes every window and ends the program.
-void mnu_quitter_Click(Programme& p) {
-    if (p.MsgBox("Etes-vous sûr de quitter TERRAFLOT ? ", Boutons::OuiNon, Icone::Question) ==
-        Reponse::Oui)
-        FinProgramme(p);
-}
+void mnu_quitter_Click(Programme& p) { DemandeFin(p); }
 
 } // namespace terraflot

@@ -9,11 +9,11 @@
 
 #include <iostream>
 
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "dialogs/fenetres_dialogues.h"
-#include "dialogs/visionneuse.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "fenetres_dialogues.h"
+#include "visionneuse.h"
 
 using namespace terraflot;
 

@@ -7,10 +7,10 @@
 #include <cmath>
 #include <memory>
 
-#include "app/cadre.h"
-#include "app/commandes.h"
-#include "app/etat.h"
-#include "replay/moteur.h"
+#include "cadre.h"
+#include "commandes.h"
+#include "etat.h"
+#include "moteur.h"
 
 #include <cstdio>
 

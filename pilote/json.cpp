@@ -1,4 +1,4 @@
-#include "replay/json.h"
+#include "json.h"
 
 #include <charconv>
 #include <cmath>

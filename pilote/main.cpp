@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "replay/moteur.h"
+#include "moteur.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

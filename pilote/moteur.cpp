@@ -1,4 +1,4 @@
-#include "replay/moteur.h"
+#include "moteur.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,9 +7,9 @@
 #include <ostream>
 #include <vector>
 
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "replay/json.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "json.h"
 
 namespace terraflot {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/etat.h"
+#include "etat.h"
 
 namespace terraflot {
 

@@ -10,10 +10,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "dialogs/aide.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "aide.h"
 
 namespace fs = std::filesystem;
 using namespace terraflot;

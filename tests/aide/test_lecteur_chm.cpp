@@ -13,8 +13,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "dialogs/lecteur_chm.h"
-#include "dialogs/visionneuse.h"
+#include "lecteur_chm.h"
+#include "visionneuse.h"
 
 namespace fs = std::filesystem;
 using namespace terraflot;

@@ -5,9 +5,9 @@
 #include <QImage>
 #include <string>
 
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "render/couleurs.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "couleurs.h"
 
 namespace terraflot::essai {
 

@@ -7,8 +7,8 @@
 #include <limits>
 
 #include "commun.h"
-#include "render/rendu.h"
-#include "replay/moteur.h"
+#include "rendu.h"
+#include "moteur.h"
 
 namespace terraflot {
 namespace {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "commun.h"
-#include "model/nombres.h"
-#include "render/rendu.h"
-#include "replay/moteur.h"
+#include "nombres.h"
+#include "rendu.h"
+#include "moteur.h"
 
 namespace terraflot {
 namespace {

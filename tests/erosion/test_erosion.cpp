@@ -4,12 +4,12 @@
 
 #include <cmath>
 
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "model/nombres.h"
-#include "replay/moteur.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "nombres.h"
+#include "moteur.h"
 
 namespace terraflot {
 namespace {

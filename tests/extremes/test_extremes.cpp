@@ -16,8 +16,8 @@
 #include <set>
 #include <sstream>
 
-#include "app/etat.h"
-#include "replay/moteur.h"
+#include "etat.h"
+#include "moteur.h"
 
 using namespace terraflot;
 

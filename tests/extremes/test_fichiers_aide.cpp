@@ -17,11 +17,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "dialogs/fenetres_dialogues.h"
-#include "dialogs/lecteur_chm.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "fenetres_dialogues.h"
+#include "lecteur_chm.h"
 
 namespace fs = std::filesystem;
 using namespace terraflot;

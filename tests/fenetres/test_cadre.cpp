@@ -17,10 +17,10 @@
 #include <memory>
 #include <sstream>
 
-#include "app/cadre.h"
-#include "app/commandes.h"
-#include "app/etat.h"
-#include "replay/moteur.h"
+#include "cadre.h"
+#include "commandes.h"
+#include "etat.h"
+#include "moteur.h"
 
 namespace terraflot {
 namespace {

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "model/isostasie.h"
+#include "isostasie.h"
 
 using namespace terraflot;
 

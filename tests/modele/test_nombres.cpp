@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/nombres.h"
+#include "nombres.h"
 
 using namespace terraflot;
 

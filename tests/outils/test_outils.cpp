@@ -5,12 +5,12 @@
 
 #include <vector>
 
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "model/isostasie.h"
-#include "replay/moteur.h"
-#include "tools/outils.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "isostasie.h"
+#include "moteur.h"
+#include "outils.h"
 
 namespace terraflot {
 namespace {

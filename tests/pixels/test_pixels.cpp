@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/etat.h"
-#include "render/couleurs.h"
-#include "render/rendu.h"
-#include "replay/moteur.h"
-#include "tests/proprietes/session.h"
+#include "etat.h"
+#include "couleurs.h"
+#include "rendu.h"
+#include "moteur.h"
+#include "proprietes/session.h"
 
 #ifndef ACTIONS_PAR_GRAINE
 #define ACTIONS_PAR_GRAINE 300

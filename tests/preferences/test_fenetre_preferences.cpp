@@ -14,11 +14,11 @@
 #include <memory>
 #include <sstream>
 
-#include "app/commandes.h"
-#include "app/etat.h"
-#include "dialogs/fenetres_dialogues.h"
-#include "dialogs/preferences.h"
-#include "replay/moteur.h"
+#include "commandes.h"
+#include "etat.h"
+#include "fenetres_dialogues.h"
+#include "preferences.h"
+#include "moteur.h"
 
 namespace terraflot {
 namespace {

@@ -5,12 +5,12 @@
 
 #include <limits>
 
-#include "app/commandes.h"
-#include "app/demarrage.h"
-#include "app/etat.h"
-#include "dialogs/preferences.h"
-#include "model/isostasie.h"
-#include "replay/moteur.h"
+#include "commandes.h"
+#include "demarrage.h"
+#include "etat.h"
+#include "preferences.h"
+#include "isostasie.h"
+#include "moteur.h"
 
 namespace terraflot {
 namespace {

@@ -15,10 +15,10 @@
 #include <sstream>
 #include <thread>
 
-#include "app/etat.h"
-#include "app/commandes.h"
-#include "app/menus.h"
-#include "model/isostasie.h"
+#include "etat.h"
+#include "commandes.h"
+#include "menus.h"
+#include "isostasie.h"
 
 namespace essais {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "replay/moteur.h"
+#include "moteur.h"
 
 namespace essais {
 

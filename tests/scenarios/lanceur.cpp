@@ -16,7 +16,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "replay/moteur.h"
+#include "moteur.h"
 
 namespace {
 
