@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <cstdint>
+#include <memory>
 
 #include "isostasie.h"
 #include "couleurs.h"
@@ -27,11 +28,11 @@ inline constexpr int HAUTEUR_PICTURE2 = 2025;
 // own cost, for measurements.
 enum class Protocole { Litteral, Differe, Aucun };
 
-struct OpLigne;
-
 class Dessin : public DessinColonnes {
 public:
     explicit Dessin(Modele& m);
+    // A copy of `autre`'s pictures and pending calls, drawing the model m.
+    Dessin(const Dessin& autre, Modele& m);
     ~Dessin() override;
 
     // The size of Picture1 (twips); the image is reallocated when it changes.
@@ -62,7 +63,7 @@ public:
 
     void ChoisitProtocole(Protocole protocole);
     // Paints the deferred calls that still show (Image() does it).
-    void Vide();
+    void PeintEnAttente();
     Protocole ProtocoleActuel() const { return protocole_; }
 
     // Bumps whenever either picture changes, so that windows repaint.
@@ -71,9 +72,8 @@ public:
 private:
     struct Prive;
     template <class T> void Enregistre(T op);
-    OpLigne Marqueur(int i) const;
     Modele& m_;
-    Prive* d_;
+    std::unique_ptr<Prive> d_;
     std::uint64_t generation_ = 0;
     Protocole protocole_ = Protocole::Differe;
 };
