@@ -1,15 +1,11 @@
 #include "bouton.h"
 
+#include "couleurs_qt.h"
+
 #include <QFontMetrics>
 #include <QResizeEvent>
 
 namespace terraflot {
-
-namespace {
-QString Css(Rgb c) {
-    return QStringLiteral("#%1").arg(c, 6, 16, QLatin1Char('0'));
-}
-} // namespace
 
 BoutonHLB::BoutonHLB(const QString& caption, QWidget* parent, bool wordbreak,
                      Rgb backcolor, Rgb backcolorover)

@@ -10,6 +10,8 @@
 #include <map>
 
 #include "bouton.h"
+#include "conversions.h"
+#include "couleurs_qt.h"
 #include "commandes.h"
 #include "etat.h"
 #include "aide.h"
@@ -19,21 +21,6 @@
 namespace terraflot {
 
 namespace {
-
-constexpr int TWIPS = 15;
-// Height of a window's title bar and borders (twips), counted in the heights
-// the program gives its windows.
-constexpr int CADRE_FENETRE = 450;
-
-QRect Pixels(const Geometrie& g) {
-    return {g.left / TWIPS, g.top / TWIPS, g.width / TWIPS, g.height / TWIPS};
-}
-
-QString Texte(const std::string& s) {
-    QString t = QString::fromStdString(s);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
 
 QFont Police(bool gras = false, int taille = TAILLE_POLICE_AIDE_PX) {
     QFont f(QString::fromLatin1(POLICE_AIDE));
@@ -151,23 +138,8 @@ private:
     std::map<std::string, QLabel*> etiquettes_;
     std::map<std::string, QWidget*> places_;
     BoutonHLB* ok_ = nullptr;
-    int hauteurCadre_ = CADRE_FENETRE;
+    int hauteurCadre_ = DECOR_FENETRE;
     int premierPlan_ = 0;
-};
-
-class MiroirFenetre : public Miroir {
-public:
-    explicit MiroirFenetre(FenetreEtiquetee* f) : fenetre_(f) {}
-    ~MiroirFenetre() override {
-        if (fenetre_) fenetre_->deleteLater();
-    }
-    void Synchronise() override {
-        if (fenetre_) fenetre_->Synchronise();
-    }
-    QWidget* Widget() override { return fenetre_; }
-
-private:
-    QPointer<FenetreEtiquetee> fenetre_;
 };
 
 // The small picture of the author block: a mountain range and its root
@@ -200,7 +172,7 @@ std::unique_ptr<Miroir> CreeAide(Programme& p, ApresAction apres, QWidget* paren
     titre->setStyleSheet(QStringLiteral("color: #000080;"));
     f->Etiquette("Label2", f, Police());
     f->Ok();
-    auto miroir = std::make_unique<MiroirFenetre>(f);
+    auto miroir = std::make_unique<MiroirDe<FenetreEtiquetee>>(f);
     miroir->Synchronise();
     return miroir;
 }
@@ -223,7 +195,7 @@ std::unique_ptr<Miroir> CreeApropos(Programme& p, ApresAction apres, QWidget* pa
     image->setPixmap(Vignette(750 / TWIPS));
     f->Place("Picture2", image);
     f->Ok();
-    auto miroir = std::make_unique<MiroirFenetre>(f);
+    auto miroir = std::make_unique<MiroirDe<FenetreEtiquetee>>(f);
     miroir->Synchronise();
     return miroir;
 }

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "commandes.h"
+#include "couleurs_qt.h"
 #include "etat.h"
 #include "fenetres_cadre.h"
 #include "couleurs.h"
@@ -22,8 +23,6 @@ namespace terraflot {
 namespace {
 
 constexpr const char* AVERTISSEMENT = "Avertissement";
-
-QColor Qc(Rgb c) { return QColor((c >> 16) & 0xFF, (c >> 8) & 0xFF, c & 0xFF); }
 
 // A mountain range floating on the mantle: the crust thickens under the
 // relief, and its root sinks into the mantle.

@@ -18,6 +18,7 @@
 #include <string>
 
 #include "commandes.h"
+#include "conversions.h"
 #include "etat.h"
 #include "fenetres_dialogues.h"
 #include "couleurs.h"
@@ -27,9 +28,6 @@ namespace terraflot {
 namespace {
 
 constexpr const char* FENETRE = "Préférences";
-constexpr int TWIPS = 15;
-// Title bar and borders (twips), counted in the window height the program gives.
-constexpr int CADRE_FENETRE = 450;
 
 // One bar of the dialog with its two labels, as the window lays them out.
 struct Controle {
@@ -54,12 +52,6 @@ constexpr Controle CONTROLES[] = {
     {"VScroll1", "Label1", "Label13", 10, 1, 4},
     {"VScroll2", "Label2", "Label12", 2, 1, 5},
 };
-
-QString Texte(const std::string& s) {
-    QString t = QString::fromStdString(s);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
 
 QString Fond(Rgb c) {
     return QStringLiteral("background-color: #%1; color: white;")
@@ -153,7 +145,7 @@ public:
         Element(quitter_, "Préférences.mnu_quitter");
         Element(defaut_, "Préférences.mnu_défaut");
 
-        const QSize taille(f.width / TWIPS, std::max(1, (f.height - CADRE_FENETRE) / TWIPS));
+        const QSize taille(f.width / TWIPS, std::max(1, (f.height - DECOR_FENETRE) / TWIPS));
         if (!place_) resize(taille);
         if (f.visible) {
             if (!isVisible()) {
@@ -242,26 +234,11 @@ private:
     int premierPlan_ = 0;
 };
 
-class MiroirPreferences : public Miroir {
-public:
-    explicit MiroirPreferences(FenetrePreferences* f) : fenetre_(f) {}
-    ~MiroirPreferences() override {
-        if (fenetre_) fenetre_->deleteLater();
-    }
-    void Synchronise() override {
-        if (fenetre_) fenetre_->Synchronise();
-    }
-    QWidget* Widget() override { return fenetre_; }
-
-private:
-    QPointer<FenetrePreferences> fenetre_;
-};
-
 } // namespace
 
 std::unique_ptr<Miroir> CreePreferences(Programme& p, ApresAction apres, QWidget* parent) {
     auto* f = new FenetrePreferences(p, std::move(apres), parent);
-    auto miroir = std::make_unique<MiroirPreferences>(f);
+    auto miroir = std::make_unique<MiroirDe<FenetrePreferences>>(f);
     miroir->Synchronise();
     return miroir;
 }

@@ -2,6 +2,9 @@
 // coloured by the column's anomaly class.
 #include "fenetres_cadre.h"
 
+#include "conversions.h"
+#include "couleurs_qt.h"
+
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
@@ -20,9 +23,6 @@ namespace terraflot {
 namespace {
 
 constexpr const char* TABLEAU = "Tableau_bord";
-constexpr int TWIPS = 15;
-// Title bar and borders counted in the window height the program gives.
-constexpr int CADRE_FENETRE = 390;
 constexpr int LARGEUR_CAPTION = 2265;
 constexpr int LARGEUR_VALEUR = 930;
 constexpr int HAUTEUR_BANDE = 336;
@@ -33,20 +33,8 @@ constexpr Rgb FondCaption = RGB(255, 192, 128);
 constexpr Rgb FondValeur = RGB(64, 0, 0);
 constexpr Rgb TexteValeur = RGB(255, 192, 128);
 
-QString Couleur(Rgb c) { return QStringLiteral("#%1").arg(qulonglong(c & 0xFFFFFF), 6, 16, QLatin1Char('0')); }
-
 QString Style(Rgb fond, Rgb texte) {
-    return QStringLiteral("background-color: %1; color: %2;").arg(Couleur(fond), Couleur(texte));
-}
-
-QString Texte(const std::string& s) {
-    QString t = QString::fromStdString(s);
-    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return t;
-}
-
-QRect Pixels(int left, int top, int width, int height) {
-    return QRect(left / TWIPS, top / TWIPS, std::max(1, width / TWIPS), std::max(1, height / TWIPS));
+    return QStringLiteral("background-color: %1; color: %2;").arg(Css(fond), Css(texte));
 }
 
 class FenetreTableau : public QWidget {
@@ -123,7 +111,7 @@ public:
         const Ihm& ihm = p_.ihm;
         if (bande_->property("fond").toUInt() != ihm.TableauPicture1_back || !couleursPosees_) {
             bande_->setProperty("fond", ihm.TableauPicture1_back);
-            bande_->setStyleSheet(QStringLiteral("background-color: %1;").arg(Couleur(ihm.TableauPicture1_back)));
+            bande_->setStyleSheet(QStringLiteral("background-color: %1;").arg(Css(ihm.TableauPicture1_back)));
         }
         const QString style = Style(ihm.TableauLabel1_back, ihm.TableauLabel1_fore);
         QLabel* l1 = etiquettes_["Label1"];
@@ -131,7 +119,7 @@ public:
         couleursPosees_ = true;
 
         const int largeur = std::max(f.width, LARGEUR_TABLEAU_BORD) / TWIPS;
-        const int hauteur = std::max(1, (std::max(f.height, HAUTEUR_TABLEAU_BORD) - CADRE_FENETRE) / TWIPS);
+        const int hauteur = std::max(1, (std::max(f.height, HAUTEUR_TABLEAU_BORD) - DECOR_FENETRE_OUTIL) / TWIPS);
         if (size() != QSize(largeur, hauteur)) setFixedSize(largeur, hauteur);
         const QPoint place(f.left / TWIPS, f.top / TWIPS);
         if (f.visible) {
