@@ -144,7 +144,7 @@ protected:
         if (!image.isNull()) g.drawImage(r.topLeft(), image, r);
     }
     void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() != Qt::LeftButton || !Dedans(e->position())) return;
+        if (!Dedans(e->position())) return;   // any button edits
         Press(p_, e->position().x() * TWIPS, e->position().y() * TWIPS);
         if (apres_) apres_();
     }

@@ -135,8 +135,11 @@ public:
         if (size() != QSize(largeur, hauteur)) setFixedSize(largeur, hauteur);
         const QPoint place(f.left / TWIPS, f.top / TWIPS);
         if (f.visible) {
-            if (pos() != place) move(place);
-            if (!isVisible()) show();
+            // Placed as it shows; then it stays where the user puts it.
+            if (!isVisible()) {
+                move(place);
+                show();
+            }
         } else if (isVisible()) {
             hide();
         }

@@ -1,9 +1,11 @@
 #include "replay/moteur.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <vector>
 
@@ -41,6 +43,9 @@ Moteur::Moteur(std::string dossier)
 }
 
 namespace {
+
+// Labels of the start-up notice that the program hides.
+constexpr const char* AVERTISSEMENT_MASQUABLES[] = {"Avertissement.Label8", "Avertissement.Label10"};
 
 std::vector<std::string_view> Mots(std::string_view ligne) {
     std::vector<std::string_view> mots;
@@ -339,7 +344,16 @@ std::string Moteur::Dump() {
     j.FinObjet();
 
     j.Cle("controls").Objet();
-    j.Cle("Quiral.Picture2").Objet().Cle("visible").Booleen(p.ihm.Picture2_visible).FinObjet();
+    // One object per control: the place the program gives it beside its state.
+    auto place = [&](std::string_view cle) -> Json& {
+        auto it = p.ihm.geometries.find(cle);
+        if (it == p.ihm.geometries.end()) return j;
+        const Geometrie& g = it->second;
+        return j.Cle("left").Entier(g.left).Cle("top").Entier(g.top)
+            .Cle("width").Entier(g.width).Cle("height").Entier(g.height);
+    };
+    j.Cle("Quiral.Picture2").Objet().Cle("visible").Booleen(p.ihm.Picture2_visible);
+    place("Quiral.Picture2").FinObjet();
     j.Cle("Quiral.Option1").Objet().Cle("value").Booleen(p.ihm.Option1).FinObjet();
     j.Cle("Quiral.Option2").Objet().Cle("value").Booleen(p.ihm.Option2).FinObjet();
     j.Cle("Quiral.Picture3").Objet().Cle("backcolor").Texte(Couleur(p.ihm.Picture3_back)).FinObjet();
@@ -354,13 +368,16 @@ std::string Moteur::Dump() {
     if (p.Chargee("Préférences"))
         j.Cle("Préférences.Gauge1").Objet().Cle("value").Entier(p.ihm.Gauge1_value).FinObjet();
     if (p.Chargee("Avertissement"))
-        for (const char* cle : {"Avertissement.Label8", "Avertissement.Label10"})
-            j.Cle(cle).Objet().Cle("visible")
-                .Booleen(!p.ihm.labelsMasques.contains(std::string_view(cle))).FinObjet();
+        for (const char* cle : AVERTISSEMENT_MASQUABLES) {
+            j.Cle(cle).Objet().Cle("visible").Booleen(!p.ihm.labelsMasques.contains(std::string_view(cle)));
+            place(cle).FinObjet();
+        }
     for (const auto& [cle, g] : p.ihm.geometries) {
-        if (!chargee(cle)) continue;
-        j.Cle(cle).Objet().Cle("left").Entier(g.left).Cle("top").Entier(g.top)
-            .Cle("width").Entier(g.width).Cle("height").Entier(g.height).FinObjet();
+        if (!chargee(cle) || cle == "Quiral.Picture2" ||
+            std::ranges::find(AVERTISSEMENT_MASQUABLES, cle) != std::end(AVERTISSEMENT_MASQUABLES))
+            continue;
+        j.Cle(cle).Objet();
+        place(cle).FinObjet();
     }
     j.FinObjet();
 
