@@ -10,7 +10,7 @@ PAQUETS=(
   libchm-dev fp-utils
   xvfb xauth fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian
 )
 
 manquants=()
