@@ -59,12 +59,12 @@ struct Reponse {
     QString titre, texte, boutons;
     QMessageBox::Icon icone = QMessageBox::NoIcon;
     bool vue = false;
+    std::function<void()> essai;
     explicit Reponse(QString bouton) {
-        auto essai = std::make_shared<std::function<void()>>();
-        *essai = [this, bouton, essai] {
+        essai = [this, bouton] {
             auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!boite) {
-                QTimer::singleShot(10, *essai);
+                QTimer::singleShot(10, essai);
                 return;
             }
             vue = true;
@@ -79,7 +79,7 @@ struct Reponse {
             if (choix) choix->click();
             else boite->reject();
         };
-        QTimer::singleShot(0, *essai);
+        QTimer::singleShot(0, essai);
     }
 };
 
@@ -296,23 +296,23 @@ TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
     LanceSansFin(a);
     QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule >= 5, 20000);
     double pendant = -1, avant = -1;
-    auto essai = std::make_shared<std::function<void()>>();
-    *essai = [&, essai] {
+    std::function<void()> essai;
+    essai = [&] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!boite) {
-            QTimer::singleShot(5, *essai);
+            QTimer::singleShot(5, essai);
             return;
         }
         if (avant < 0) {
             avant = a.p.m.TempsEcoule;
-            QTimer::singleShot(50, *essai);   // 50 ticks' worth with the box open
+            QTimer::singleShot(50, essai);   // 50 ticks' worth with the box open
             return;
         }
         pendant = a.p.m.TempsEcoule;
         for (QAbstractButton* b : boite->buttons())
             if (b->text() == "Non") b->click();
     };
-    QTimer::singleShot(0, *essai);
+    QTimer::singleShot(0, essai);
     a.Action("Mnu_quitter")->trigger();
     EXPECT_EQ(pendant, avant);
     EXPECT_FALSE(a.p.ihm.ended);
