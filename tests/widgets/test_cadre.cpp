@@ -3,6 +3,7 @@
 // bottom right without the focus, the quit question, and Timer1.
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -287,6 +288,31 @@ void LanceSansFin(Appli& a) {
     ASSERT_TRUE(a.Bouton("HLBBttn3")->isVisible());
     QTest::mouseClick(a.Bouton("HLBBttn3"), Qt::LeftButton);
     ASSERT_TRUE(a.p.ihm.Timer1.enabled) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
+}
+
+// A reading too wide for its label is shown whole, leading digits
+// included; a reading that fits leaves the label as it was laid out.
+TEST(Cadre, DashboardValueShownWhole) {
+    Appli a;
+    const int x = int((a.p.m.OrigineX + 2.5 * a.p.m.LargeurColonne) / 15);
+    QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    QWidget* t = a.Tableau();
+    ASSERT_TRUE(t);
+    auto* l18 = t->findChild<QLabel*>("Label18");
+    ASSERT_TRUE(l18);
+    const QRect place = l18->geometry();
+    const QFont police = l18->font();
+    const double mv = a.p.m.MvCroute;
+    a.p.m.MvCroute = 1e25;   // a crust dense beyond reason: thirty-digit pressures
+    QTest::mouseMove(a.Zone(), QPoint(x, 210));
+    const QString texte = l18->text();
+    EXPECT_GT(texte.size(), 28) << texte.toStdString();
+    EXPECT_LE(QFontMetrics(l18->font()).horizontalAdvance(texte), l18->contentsRect().width());
+    EXPECT_EQ(l18->geometry().right(), place.right());
+    a.p.m.MvCroute = mv;
+    QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    EXPECT_EQ(l18->geometry(), place);
+    EXPECT_EQ(l18->font(), police);
 }
 
 // While a question is open no erosion cycle runs behind it; answered, the
