@@ -3,6 +3,7 @@
 #include "app/fenetres_cadre.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -99,6 +100,7 @@ public:
                                       LARGEUR_VALEUR, hauteur(l.top) - 15));
                 e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 e->setStyleSheet(Style(FondValeur, TexteValeur));
+                places_[e] = e->geometry();
             }
             etiquettes_[nom] = e;
         }
@@ -119,6 +121,7 @@ public:
         for (auto& [nom, e] : etiquettes_) {
             const QString t = Texte(p_.Label(prefixe + nom));
             if (e->text() != t) e->setText(t);
+            if (auto place = places_.find(e); place != places_.end()) Ajuste(e, place->second);
         }
         const Ihm& ihm = p_.ihm;
         if (bande_->property("fond").toUInt() != ihm.TableauPicture1_back || !couleursPosees_) {
@@ -155,9 +158,30 @@ protected:
     }
 
 private:
+    // A value wider than its label is shown whole: the label grows to the
+    // left over its caption, and its text shrinks if the row is still too
+    // narrow.  A value that fits keeps the label as it is.
+    void Ajuste(QLabel* e, const QRect& place) {
+        constexpr int MARGE = 2;
+        QFont police = font();
+        const QString& t = e->text();
+        QRect g = place;
+        const int largeur = QFontMetrics(police).horizontalAdvance(t) + MARGE;
+        if (largeur > g.width()) {
+            g.setLeft(std::max(0, g.right() + 1 - largeur));
+            for (int taille = police.pixelSize();
+                 taille > 1 && QFontMetrics(police).horizontalAdvance(t) + MARGE > g.width();)
+                police.setPixelSize(--taille);
+            e->raise();
+        }
+        if (e->geometry() != g) e->setGeometry(g);
+        if (e->font() != police) e->setFont(police);
+    }
+
     Programme& p_;
     QWidget* bande_ = nullptr;
     std::map<std::string, QLabel*> etiquettes_;
+    std::map<QLabel*, QRect> places_;   // value labels as laid out
     bool couleursPosees_ = false;
 };
 

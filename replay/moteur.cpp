@@ -1,5 +1,8 @@
 #include "replay/moteur.h"
 
+#include <QBuffer>
+#include <QFile>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -80,7 +83,47 @@ bool Entier(std::string_view mot, long long minimum, long long maximum, long lon
     return true;
 }
 
-std::string Echappe(std::string_view s) { return Json().Texte(s).Resultat(); }
+// The bytes as UTF-8, each byte that is not UTF-8 written as U+FFFD.
+std::string Utf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size())).toStdString();
+}
+
+std::string Echappe(std::string_view s) { return Json().Texte(Utf8(s)).Resultat(); }
+
+// The picture as PNG in FILE, every byte of it written.
+bool EcritPng(const QImage& image, std::string_view nom) {
+    QByteArray png;
+    QBuffer tampon(&png);
+    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) return false;
+    QFile fichier(QString::fromUtf8(nom.data(), qsizetype(nom.size())));
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const bool ecrit = fichier.write(png) == png.size() && fichier.flush();
+    fichier.close();
+    return ecrit && fichier.error() == QFileDevice::NoError;
+}
+
+// The longest script line read.
+constexpr size_t LIGNE_MAX = 64 * 1024;
+
+enum class Lecture { Ligne, Fin, TropLongue, Erreur };
+
+Lecture LitLigne(std::istream& script, std::string& ligne) {
+    ligne.clear();
+    std::streambuf* tampon = script.rdbuf();
+    if (!tampon) return Lecture::Erreur;
+    try {
+        for (;;) {
+            const int c = tampon->sbumpc();
+            if (c == std::char_traits<char>::eof()) return ligne.empty() ? Lecture::Fin : Lecture::Ligne;
+            if (c == '\n') return Lecture::Ligne;
+            if (ligne.size() == LIGNE_MAX) return Lecture::TropLongue;
+            ligne += char(c);
+        }
+    } catch (const std::exception&) {
+        // A read error (a directory, a device that fails).
+        return Lecture::Erreur;
+    }
+}
 
 const char* NomIcone(Icone i) {
     switch (i) {
@@ -121,7 +164,7 @@ bool Moteur::Ligne(std::string_view brute, int numero, std::ostream& sortie) {
     Programme& p = *programme_;
 
     auto erreur = [&](const std::string& pourquoi) {
-        sortie << "{\"error\":" << Echappe(pourquoi) << ",\"line\":" << numero << "}\n";
+        Erreur(sortie, pourquoi, numero);
         return false;
     };
     auto arguments = [&](size_t n) { return mots.size() == n + 1; };
@@ -170,10 +213,7 @@ bool Moteur::Ligne(std::string_view brute, int numero, std::ostream& sortie) {
         return true;
     } else if (cmd == "png") {
         if (!arguments(1)) return erreur("png takes one file name");
-        const QImage& image = p.dessin.Image();
-        if (!image.save(QString::fromUtf8(mots[1].data(), qsizetype(mots[1].size())), "PNG"))
-            std::fprintf(stderr, "terraflot-replay: line %d: cannot write %.*s\n", numero,
-                         int(mots[1].size()), mots[1].data());
+        if (!EcritPng(p.dessin.Image(), mots[1])) return erreur("png cannot write " + std::string(mots[1]));
         return true;
     } else {
         return erreur("unknown command " + std::string(cmd));
@@ -187,11 +227,21 @@ bool Moteur::Ligne(std::string_view brute, int numero, std::ostream& sortie) {
     return true;
 }
 
+void Moteur::Erreur(std::ostream& sortie, std::string_view pourquoi, int numero) {
+    sortie << "{\"error\":" << Echappe(pourquoi) << ",\"line\":" << numero << "}\n";
+}
+
 int Moteur::Execute(std::istream& script, std::ostream& sortie) {
     std::string ligne;
-    int numero = 0;
-    while (std::getline(script, ligne)) {
-        ++numero;
+    for (int numero = 1;; ++numero) {
+        const Lecture l = LitLigne(script, ligne);
+        if (l == Lecture::Fin) break;
+        if (l != Lecture::Ligne) {
+            Erreur(sortie, l == Lecture::TropLongue ? "line longer than 65536 bytes" : "cannot read the script",
+                   numero);
+            sortie.flush();
+            return 2;
+        }
         if (!Ligne(ligne, numero, sortie)) {
             sortie.flush();
             return 2;
@@ -405,8 +455,8 @@ std::string Moteur::Dump() {
     j.Cle("messages").Tableau();
     for (const Message& msg : p.ihm.messages) {
         j.Objet();
-        j.Cle("title").Texte(msg.titre);
-        j.Cle("text").Texte(msg.texte);
+        j.Cle("title").Texte(Utf8(msg.titre));
+        j.Cle("text").Texte(Utf8(msg.texte));
         j.Cle("icon").Texte(NomIcone(msg.icone));
         j.Cle("buttons").Texte(msg.boutons == Boutons::OuiNon ? "yesno" : "ok");
         j.Cle("answer").Texte(NomReponse(msg.reponse));
@@ -417,7 +467,7 @@ std::string Moteur::Dump() {
 
     j.Cle("help").Tableau();
     for (const DemandeAide& d : p.ihm.aide)
-        j.Objet().Cle("path").Texte(d.chemin).Cle("found").Booleen(d.trouve).FinObjet();
+        j.Objet().Cle("path").Texte(Utf8(d.chemin)).Cle("found").Booleen(d.trouve).FinObjet();
     j.FinTableau();
     p.ihm.aide.clear();
 

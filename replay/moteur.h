@@ -30,12 +30,15 @@ public:
     // `dossier`: the program folder, where the help file is looked for.
     explicit Moteur(std::string dossier);
 
-    // Runs a whole script; returns the exit status (0, or 2 for a malformed line).
+    // Runs a whole script; returns the exit status (0, or 2 for a malformed
+    // line, a script that cannot be read, a picture that cannot be written).
     int Execute(std::istream& script, std::ostream& sortie);
     // Runs one line; returns false when the driver must stop (malformed line).
     bool Ligne(std::string_view ligne, int numero, std::ostream& sortie);
 
     std::string Dump();
+    // The error line that stops the driver.
+    static void Erreur(std::ostream& sortie, std::string_view pourquoi, int numero);
     Programme& programme() { return *programme_; }
     PlateformeScript& plateforme() { return plateforme_; }
 

@@ -214,10 +214,12 @@ void Picture1_MouseDown(Programme& p, double x, double y, std::optional<double> 
     if (!(m.LargeurColonne > 0) || !EchelleValide(m)) return;
     const double colonne = std::floor((x - m.OrigineX) / m.LargeurColonne) + 1;
     if (std::isnan(colonne) || colonne > COLONNE_MAX) return;
+    // A press at an altitude beyond any number changes nothing.
+    const double alt = altitude ? *altitude : AltitudeDepuisY(m, y);
+    if (!std::isfinite(alt)) return;
     m.ColonneClic = colonne < INT_MIN ? INT_MIN : int(colonne);
     if (m.ColonneClic <= 0) return;
     const int c = m.ColonneClic;
-    const double alt = altitude ? *altitude : AltitudeDepuisY(m, y);
 
     // The marking belongs to the erosion panel: with the panel left for a
     // mode, presses go to that mode.

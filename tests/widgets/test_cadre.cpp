@@ -3,6 +3,7 @@
 // bottom right without the focus, the quit question, and Timer1.
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -59,12 +60,12 @@ struct Reponse {
     QString titre, texte, boutons;
     QMessageBox::Icon icone = QMessageBox::NoIcon;
     bool vue = false;
+    std::function<void()> essai;
     explicit Reponse(QString bouton) {
-        auto essai = std::make_shared<std::function<void()>>();
-        *essai = [this, bouton, essai] {
+        essai = [this, bouton] {
             auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!boite) {
-                QTimer::singleShot(10, *essai);
+                QTimer::singleShot(10, essai);
                 return;
             }
             vue = true;
@@ -79,7 +80,7 @@ struct Reponse {
             if (choix) choix->click();
             else boite->reject();
         };
-        QTimer::singleShot(0, *essai);
+        QTimer::singleShot(0, essai);
     }
 };
 
@@ -383,6 +384,31 @@ void LanceSansFin(Appli& a) {
     ASSERT_TRUE(a.p.ihm.Timer1.enabled) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
 }
 
+// A reading too wide for its label is shown whole, leading digits
+// included; a reading that fits leaves the label as it was laid out.
+TEST(Cadre, DashboardValueShownWhole) {
+    Appli a;
+    const int x = int((a.p.m.OrigineX + 2.5 * a.p.m.LargeurColonne) / 15);
+    QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    QWidget* t = a.Tableau();
+    ASSERT_TRUE(t);
+    auto* l18 = t->findChild<QLabel*>("Label18");
+    ASSERT_TRUE(l18);
+    const QRect place = l18->geometry();
+    const QFont police = l18->font();
+    const double mv = a.p.m.MvCroute;
+    a.p.m.MvCroute = 1e25;   // a crust dense beyond reason: thirty-digit pressures
+    QTest::mouseMove(a.Zone(), QPoint(x, 210));
+    const QString texte = l18->text();
+    EXPECT_GT(texte.size(), 28) << texte.toStdString();
+    EXPECT_LE(QFontMetrics(l18->font()).horizontalAdvance(texte), l18->contentsRect().width());
+    EXPECT_EQ(l18->geometry().right(), place.right());
+    a.p.m.MvCroute = mv;
+    QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    EXPECT_EQ(l18->geometry(), place);
+    EXPECT_EQ(l18->font(), police);
+}
+
 // While a question is open no erosion cycle runs behind it; answered, the
 // run goes on.
 TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
@@ -390,23 +416,23 @@ TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
     LanceSansFin(a);
     QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule >= 5, 20000);
     double pendant = -1, avant = -1;
-    auto essai = std::make_shared<std::function<void()>>();
-    *essai = [&, essai] {
+    std::function<void()> essai;
+    essai = [&] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!boite) {
-            QTimer::singleShot(5, *essai);
+            QTimer::singleShot(5, essai);
             return;
         }
         if (avant < 0) {
             avant = a.p.m.TempsEcoule;
-            QTimer::singleShot(50, *essai);   // 50 ticks' worth with the box open
+            QTimer::singleShot(50, essai);   // 50 ticks' worth with the box open
             return;
         }
         pendant = a.p.m.TempsEcoule;
         for (QAbstractButton* b : boite->buttons())
             if (b->text() == "Non") b->click();
     };
-    QTimer::singleShot(0, *essai);
+    QTimer::singleShot(0, essai);
     a.Action("Mnu_quitter")->trigger();
     EXPECT_EQ(pendant, avant);
     EXPECT_FALSE(a.p.ihm.ended);
