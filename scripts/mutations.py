@@ -351,6 +351,7 @@ def main():
     if a.restaure:
         restaure()
         return
+    restaure()
     tous = tous_les_sites(a.chemins)
     choisis = tous
     if a.echantillon is not None and a.echantillon < len(tous):
@@ -365,7 +366,6 @@ def main():
     for sig in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
         signal.signal(sig, interrompu)
     os.makedirs(CONSTRUCTION, exist_ok=True)
-    restaure()
     cibles = configure()
     print(f"Construction de {len(cibles)} programmes d'essai dans build-mutations/…", flush=True)
     debut = time.monotonic()
