@@ -11,6 +11,7 @@ PAQUETS=(
   xvfb xauth fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev
   desktop-file-utils appstream lintian
+  python3
 )
 
 manquants=()
