@@ -388,8 +388,11 @@ void LanceSansFin(Appli& a) {
 // included; a reading that fits leaves the label as it was laid out.
 TEST(Cadre, DashboardValueShownWhole) {
     Appli a;
+    a.cadre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a.cadre.get()));
     const int x = int((a.p.m.OrigineX + 2.5 * a.p.m.LargeurColonne) / 15);
     QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    QTRY_VERIFY_WITH_TIMEOUT(a.Tableau() != nullptr, 2000);
     QWidget* t = a.Tableau();
     ASSERT_TRUE(t);
     auto* l18 = t->findChild<QLabel*>("Label18");
@@ -399,12 +402,14 @@ TEST(Cadre, DashboardValueShownWhole) {
     const double mv = a.p.m.MvCroute;
     a.p.m.MvCroute = 1e25;   // a crust dense beyond reason: thirty-digit pressures
     QTest::mouseMove(a.Zone(), QPoint(x, 210));
+    QTest::qWait(0);
     const QString texte = l18->text();
     EXPECT_GT(texte.size(), 28) << texte.toStdString();
     EXPECT_LE(QFontMetrics(l18->font()).horizontalAdvance(texte), l18->contentsRect().width());
     EXPECT_EQ(l18->geometry().right(), place.right());
     a.p.m.MvCroute = mv;
     QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    QTest::qWait(0);
     EXPECT_EQ(l18->geometry(), place);
     EXPECT_EQ(l18->font(), police);
 }
