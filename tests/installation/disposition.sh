@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build tree into a temporary prefix and checks what lands
 # there: the program with its help file beside it, the menu entry, the
-# AppStream description and the icon in every size, and nothing else.
+# AppStream description, the icon in every size and the example lessons,
+# and nothing else.
 #   disposition.sh CMAKE BUILD SOURCES PROGRAMME AIDE(0|1) DOSSIER
 set -uo pipefail
 CMAKE=$1 BUILD=$2 SOURCES=$3 PROGRAMME=$4 AIDE=$5 DOSSIER=$6
@@ -20,6 +21,9 @@ ICONES=share/icons/hicolor
 attendus=(bin/terraflot share/applications/terraflot.desktop
           share/metainfo/fr.terraflot.terraflot.metainfo.xml $ICONES/scalable/apps/terraflot.svg)
 for t in $TAILLES_ICONE; do attendus+=("$ICONES/${t}x${t}/apps/terraflot.png"); done
+for l in bassin_oceanique calotte_glaciaire chaine_de_montagnes; do
+  attendus+=("share/terraflot/lecons/$l.terraflot")
+done
 if [ "$AIDE" = 1 ]; then
   attendus+=(bin/terraflot.chm)
 else
