@@ -18,14 +18,6 @@
 
 namespace terraflot {
 
-Reponse PlateformeScript::MsgBox(const Message& message) {
-    if (message.boutons == Boutons::Ok) return Reponse::Ok;
-    if (reponses.empty()) return Reponse::Non;
-    const bool oui = reponses.front();
-    reponses.pop_front();
-    return oui ? Reponse::Oui : Reponse::Non;
-}
-
 std::string DossierExecutable() {
     std::error_code ec;
     auto chemin = std::filesystem::read_symlink("/proc/self/exe", ec);
@@ -39,49 +31,14 @@ Moteur::Moteur(std::string dossier)
     // A 1280 x 1024 screen.
     p.ihm.LargeurEcran = 1280 * 15;
     p.ihm.HauteurEcran = 1024 * 15;
-    Demarre(p);
-    Click(p, "Avertissement.Command1");
-    p.ihm.messages.clear();
-    p.ihm.aide.clear();
+    DemarreSession(p);
+    seance_ = std::make_unique<Seance>(p);
 }
 
 namespace {
 
 // Labels of the start-up notice that the program hides.
 constexpr const char* AVERTISSEMENT_MASQUABLES[] = {"Avertissement.Label8", "Avertissement.Label10"};
-
-std::vector<std::string_view> Mots(std::string_view ligne) {
-    std::vector<std::string_view> mots;
-    size_t k = 0;
-    while (k < ligne.size()) {
-        while (k < ligne.size() && (ligne[k] == ' ' || ligne[k] == '\t')) ++k;
-        size_t debut = k;
-        while (k < ligne.size() && ligne[k] != ' ' && ligne[k] != '\t') ++k;
-        if (k > debut) mots.push_back(ligne.substr(debut, k - debut));
-    }
-    return mots;
-}
-
-bool Nombre(std::string_view mot, double& x) {
-    if (mot.empty()) return false;
-    const char* debut = mot.data();
-    const char* fin = mot.data() + mot.size();
-    if (*debut == '+') return false;
-    // Plain decimal numbers only: no inf, nan, hexadecimal or exponent.
-    for (const char* c = debut; c != fin; ++c)
-        if (!(std::isdigit(static_cast<unsigned char>(*c)) || *c == '.' || (*c == '-' && c == debut)))
-            return false;
-    auto r = std::from_chars(debut, fin, x, std::chars_format::fixed);
-    return r.ec == std::errc() && r.ptr == fin && std::isfinite(x);
-}
-
-bool Entier(std::string_view mot, long long minimum, long long maximum, long long& n) {
-    double x;
-    if (!Nombre(mot, x) || x != std::floor(x) || x < double(minimum) || x > double(maximum))
-        return false;
-    n = static_cast<long long>(x);
-    return true;
-}
 
 // The bytes as UTF-8, each byte that is not UTF-8 written as U+FFFD.
 std::string Utf8(std::string_view s) {
@@ -151,72 +108,33 @@ std::string Couleur(Rgb c) {
     return buf;
 }
 
-constexpr long long TICKS_MAX = 1000000;
-
 } // namespace
 
 bool Moteur::Ligne(std::string_view brute, int numero, std::ostream& sortie) {
-    std::string_view ligne = brute;
-    if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-    if (auto diese = ligne.find('#'); diese != std::string_view::npos) ligne = ligne.substr(0, diese);
-    const auto mots = Mots(ligne);
-    if (mots.empty()) return true;
-    Programme& p = *programme_;
-
-    auto erreur = [&](const std::string& pourquoi) {
-        Erreur(sortie, pourquoi, numero);
+    Commande c;
+    ErreurLigne erreur;
+    if (!Analyse(brute, c, erreur)) {
+        Erreur(sortie, erreur.texte, numero);
         return false;
-    };
-    auto arguments = [&](size_t n) { return mots.size() == n + 1; };
-    const std::string_view cmd = mots[0];
-    double a = 0, b = 0;
-    long long n = 0, w = 0;
+    }
+    Programme& p = *programme_;
     std::string refus;
-
-    if (cmd == "press" || cmd == "pressalt" || cmd == "move" || cmd == "movealt") {
-        if (!arguments(2) || !Nombre(mots[1], a) || !Nombre(mots[2], b))
-            return erreur(std::string(cmd) + " takes two numbers");
-        if (cmd == "press") refus = Press(p, a, b);
-        else if (cmd == "pressalt") refus = PressAlt(p, a, b);
-        else if (cmd == "move") refus = Move(p, a, b);
-        else refus = MoveAlt(p, a, b);
-    } else if (cmd == "menu" || cmd == "click") {
-        if (!arguments(1)) return erreur(std::string(cmd) + " takes one name");
-        refus = cmd == "menu" ? Menu(p, mots[1]) : Click(p, mots[1]);
-    } else if (cmd == "bar") {
-        if (!arguments(2) || !Entier(mots[2], -2147483647, 2147483647, n))
-            return erreur("bar takes a name and a whole number");
-        refus = Bar(p, mots[1], int(n));
-    } else if (cmd == "tick") {
-        n = 1;
-        if (mots.size() > 2 || (mots.size() == 2 && !Entier(mots[1], 0, TICKS_MAX, n)))
-            return erreur("tick takes an optional count from 0 to 1000000");
-        if (!p.ihm.ended)
-            for (long long k = 0; k < n && p.ihm.Timer1.enabled && !p.ihm.ended; ++k) Tick(p);
+    switch (c.verbe) {
+    case Verbe::Vide: return true;
+    case Verbe::Answer: plateforme_.reponses.push_back(c.oui); return true;
+    case Verbe::Dump: sortie << Dump() << '\n'; return true;
+    case Verbe::Png: {
+        if (!EcritPng(p.dessin.Image(), c.nom)) {
+            Erreur(sortie, "png cannot write " + c.nom, numero);
+            return false;
+        }
         return true;
-    } else if (cmd == "noticetick") {
-        if (!arguments(0)) return erreur("noticetick takes no argument");
-        NoticeTick(p);
-        return true;
-    } else if (cmd == "answer") {
-        if (!arguments(1) || (mots[1] != "yes" && mots[1] != "no"))
-            return erreur("answer takes yes or no");
-        plateforme_.reponses.push_back(mots[1] == "yes");
-        return true;
-    } else if (cmd == "resize") {
-        if (!arguments(2) || !Entier(mots[1], 0, 10000000, w) || !Entier(mots[2], 0, 10000000, n))
-            return erreur("resize takes two whole numbers from 0 to 10000000");
-        refus = Resize(p, int(w), int(n));
-    } else if (cmd == "dump") {
-        if (!arguments(0)) return erreur("dump takes no argument");
-        sortie << Dump() << '\n';
-        return true;
-    } else if (cmd == "png") {
-        if (!arguments(1)) return erreur("png takes one file name");
-        if (!EcritPng(p.dessin.Image(), mots[1])) return erreur("png cannot write " + std::string(mots[1]));
-        return true;
-    } else {
-        return erreur("unknown command " + std::string(cmd));
+    }
+    case Verbe::Undo: refus = seance_->Annule(); break;
+    case Verbe::Redo: refus = seance_->Retablit(); break;
+    case Verbe::Save: refus = seance_->Enregistre(c.nom); break;
+    case Verbe::Open: refus = seance_->Ouvre(c.nom); break;
+    default: refus = seance_->Joue(c); break;
     }
     if (!refus.empty()) {
         std::string_view texte = brute;

@@ -2,28 +2,16 @@
 // user actions through the program's own commands, prints JSON lines.
 #pragma once
 
-#include <deque>
 #include <iosfwd>
 #include <memory>
 #include <string>
 #include <string_view>
 
 #include "app/etat.h"
+#include "lecon/plateforme_script.h"
+#include "lecon/seance.h"
 
 namespace terraflot {
-
-class PlateformeScript : public Plateforme {
-public:
-    explicit PlateformeScript(std::string dossier) : dossier_(std::move(dossier)) {}
-    Reponse MsgBox(const Message& message) override;
-    void OuvreAide(const std::string&) override {}
-    std::string DossierProgramme() override { return dossier_; }
-    // Answers of the next Yes/No message boxes (true = Yes).
-    std::deque<bool> reponses;
-
-private:
-    std::string dossier_;
-};
 
 class Moteur {
 public:
@@ -41,10 +29,13 @@ public:
     static void Erreur(std::ostream& sortie, std::string_view pourquoi, int numero);
     Programme& programme() { return *programme_; }
     PlateformeScript& plateforme() { return plateforme_; }
+    // The session whose journal the actions go to.
+    Seance& seance() { return *seance_; }
 
 private:
     PlateformeScript plateforme_;
     std::unique_ptr<Programme> programme_;
+    std::unique_ptr<Seance> seance_;
 };
 
 // Folder of the running executable.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build tree into a temporary prefix and checks what lands
 # there: the program, its help file in the data folder, the menu entry, the
-# AppStream description, the icon in every size, the manual page and the
-# Debian documentation, and nothing else.
+# AppStream description, the icon in every size, the manual page, the
+# Debian documentation and the example lessons, and nothing else.
 #   disposition.sh CMAKE BUILD SOURCES PROGRAMME AIDE(0|1) DOSSIER
 set -uo pipefail
 CMAKE=$1 BUILD=$2 SOURCES=$3 PROGRAMME=$4 AIDE=$5 DOSSIER=$6
@@ -23,6 +23,9 @@ attendus=(bin/terraflot share/applications/terraflot.desktop
           share/man/man1/terraflot.1.gz share/doc/terraflot/copyright share/doc/terraflot/changelog.gz)
 CHM=share/terraflot/terraflot.chm
 for t in $TAILLES_ICONE; do attendus+=("$ICONES/${t}x${t}/apps/terraflot.png"); done
+for l in bassin_oceanique calotte_glaciaire chaine_de_montagnes; do
+  attendus+=("share/terraflot/lecons/$l.terraflot")
+done
 if [ "$AIDE" = 1 ]; then
   attendus+=($CHM)
 else
