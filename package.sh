@@ -8,9 +8,9 @@ CONSTRUCTION=$RACINE/build-package
 
 cmake -S "$RACINE" -B "$CONSTRUCTION" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >&2
-# Only what the package holds: the program and its help file (CPack then
-# installs without building the tests).
-cmake --build "$CONSTRUCTION" -j"$(nproc)" --target terraflot terraflot_aide >&2
+# Only what the package holds: the program, its help file and its
+# documentation (CPack then installs without building the tests).
+cmake --build "$CONSTRUCTION" -j"$(nproc)" --target terraflot terraflot_aide terraflot_documentation >&2
 ( cd "$CONSTRUCTION" && cpack -G DEB -B "$CONSTRUCTION/paquets" >&2 )
 
 VERSION=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$CONSTRUCTION/CPackConfig.cmake")

@@ -65,6 +65,8 @@ void Picture1_MouseMove(Programme& p, double x, double y) {
     const double k = Int((x - m.OrigineX) / m.LargeurColonne) + 1;
     // Beyond the last column the model holds nothing.
     if (!(k <= COLONNE_MAX)) return;
+    // Nor can anything be read at an altitude beyond any number.
+    if (!std::isfinite(AltitudeDepuisY(m, y))) return;
     m.IndexCurseur = k < std::numeric_limits<std::int16_t>::min()
                          ? std::numeric_limits<std::int16_t>::min()
                          : std::int16_t(k);

@@ -88,6 +88,22 @@ EnTetes VerifieEnTetes(std::ifstream& in, std::uint64_t taille) {
     return EnTetes::Valides;
 }
 
+// A child process may map 1 GiB more than its parent already does, and
+// lives a little longer than its parent waits for it.
+void BorneEnfant(int delaiMs) {
+    unsigned long long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%llu", &pages) != 1) pages = 0;
+        std::fclose(statm);
+    }
+    if (pages > 0) {
+        const rlim_t limite = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (rlim_t(1) << 30);
+        const rlimit memoire{limite, limite};
+        ::setrlimit(RLIMIT_AS, &memoire);
+    }
+    ::alarm(unsigned(delaiMs / 1000 + 1));
+}
+
 // --- The child process: unpacks every object and sends it down a pipe as
 // (32-bit path length, path, 64-bit length, bytes), then a zero length.
 
@@ -132,19 +148,8 @@ int EnvoieObjet(chmFile* h, chmUnitInfo* ui, void* contexte) {
 }
 
 [[noreturn]] void Depaquette(const char* chemin, int fd) {
-    // Bounded in memory (1 GiB more than the process already maps) and in
-    // time, whatever the file says.
-    unsigned long long pages = 0;
-    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%llu", &pages) != 1) pages = 0;
-        std::fclose(statm);
-    }
-    if (pages > 0) {
-        const rlim_t limite = rlim_t(pages) * rlim_t(::sysconf(_SC_PAGESIZE)) + (rlim_t(1) << 30);
-        const rlimit memoire{limite, limite};
-        ::setrlimit(RLIMIT_AS, &memoire);
-    }
-    ::alarm(unsigned(LecteurChm::DELAI_MS / 1000 + 1));
+    // Bounded in memory and in time, whatever the file says.
+    BorneEnfant(LecteurChm::DELAI_MS);
     chmFile* h = chm_open(chemin);
     if (!h) ::_exit(2);
     Envoi e;
@@ -188,6 +193,13 @@ private:
     std::chrono::steady_clock::time_point limite_;
 };
 
+// Waits for a child, killed first when it is not done.
+void Recueille(pid_t enfant, bool fini, int& etat) {
+    if (!fini) ::kill(enfant, SIGKILL);
+    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
+    }
+}
+
 // Unpacks the file in a child process; false when it could not be read whole.
 bool Depaquete(const std::string& chemin, std::map<std::string, std::string>& objets) {
     int tube[2];
@@ -226,10 +238,8 @@ bool Depaquete(const std::string& chemin, std::map<std::string, std::string>& ob
         objets[Minuscules(nom)] = std::move(contenu);
     }
     ::close(tube[0]);
-    if (!complet) ::kill(enfant, SIGKILL);
     int etat = 0;
-    while (::waitpid(enfant, &etat, 0) < 0 && errno == EINTR) {
-    }
+    Recueille(enfant, complet, etat);
     return complet && WIFEXITED(etat) && WEXITSTATUS(etat) == 0;
 }
 
@@ -309,6 +319,39 @@ std::optional<std::string> LecteurChm::Lit(const std::string& chemin) const {
     auto it = objets_.find(Minuscules(chemin));
     if (it == objets_.end()) return std::nullopt;
     return it->second;
+}
+
+std::optional<std::string> DansUnEnfant(const std::function<std::string()>& travail, int delaiMs) {
+    const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(delaiMs);
+    int tube[2];
+    if (::pipe2(tube, O_CLOEXEC) != 0) return std::nullopt;
+    const pid_t enfant = ::fork();
+    if (enfant < 0) {
+        ::close(tube[0]);
+        ::close(tube[1]);
+        return std::nullopt;
+    }
+    if (enfant == 0) {
+        ::close(tube[0]);
+        BorneEnfant(delaiMs);
+        const std::string r = travail();
+        const std::uint64_t n = r.size();
+        ::_exit(EcritTout(tube[1], &n, sizeof n) && EcritTout(tube[1], r.data(), r.size()) ? 0 : 3);
+    }
+    ::close(tube[1]);
+    Reception reception(tube[0], limite);
+    std::uint64_t n = 0;
+    std::string r;
+    bool complet = reception.Lit(&n, sizeof n) && n <= LecteurChm::TAILLE_OBJET_MAX;
+    if (complet) {
+        r.resize(size_t(n));
+        complet = reception.Lit(r.data(), r.size());
+    }
+    ::close(tube[0]);
+    int etat = 0;
+    Recueille(enfant, complet, etat);
+    if (!complet || !WIFEXITED(etat) || WEXITSTATUS(etat) != 0) return std::nullopt;
+    return r;
 }
 
 } // namespace terraflot

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -53,5 +54,9 @@ private:
     std::string theme_;
     std::string titre_;
 };
+
+// Runs `travail` in a child process, bounded in memory and to `delaiMs`,
+// and returns what it produced; nothing when it failed or ran out of time.
+std::optional<std::string> DansUnEnfant(const std::function<std::string()>& travail, int delaiMs);
 
 } // namespace terraflot

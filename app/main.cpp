@@ -7,10 +7,7 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("terraflot"));
-    QApplication::setApplicationDisplayName(QStringLiteral("TerraFLOT"));
-    // Matches the installed .desktop file, so that docks show its icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("terraflot"));
+    terraflot::PrépareApplication();
     auto plateforme = terraflot::CreePlateformeQt();
     terraflot::Programme programme(*plateforme);
     // The frame goes before the program whose state it shows.

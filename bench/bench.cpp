@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_seance.h"
 #include "cadre.h"
 #include "commandes.h"
 #include "etat.h"
@@ -278,8 +279,34 @@ std::string Duree(double ms) {
 } // namespace
 } // namespace terraflot
 
+// The rows of undo and of the journal's memory.
+bool LignesSeance() {
+    using namespace terraflot;
+    bool tout = true;
+    for (int actions : {1000, 10000}) {
+        const MesureSeance s = MesureAnnuler(actions);
+        const bool ok = s.maxMs <= 100;
+        std::printf("| annuler / rétablir, séance de %d actions | %zu pas, %zu points de reprise | ≤ 100 ms | | "
+                    "%d aller-retour : médiane %s, au plus %s | | | %s |\n",
+                    actions, s.pas, s.reperes, s.annulations, Duree(s.medianeMs).c_str(), Duree(s.maxMs).c_str(),
+                    ok ? "atteint" : "MANQUÉ");
+        const bool okMemoire = s.octets <= 50u << 20;
+        std::printf("| mémoire du journal et des points de reprise, %d actions | | ≤ 50 Mo | | %.1f Mo | | | %s |\n",
+                    actions, s.octets / 1048576.0, okMemoire ? "atteint" : "MANQUÉ");
+        tout = tout && ok && okMemoire;
+    }
+    return tout;
+}
+
 int main(int argc, char** argv) {
     using namespace terraflot;
+    // Only the session's rows: TERRAFLOT_BENCH_SEANCE=1 ./bench.sh
+    if (std::getenv("TERRAFLOT_BENCH_SEANCE")) {
+        QApplication app(argc, argv);
+        std::printf("\n| Mesure | Taille | Cible | Littéral | Différé | Modèle seul | Littéral/différé | Résultat |\n");
+        std::printf("|---|---|---|---|---|---|---|---|\n");
+        return LignesSeance() ? 0 : 1;
+    }
     // Start-up to the first picture: the program as launched, then its picture.
     const auto t0 = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
@@ -345,7 +372,7 @@ int main(int argc, char** argv) {
                 okMemoire ? "atteint" : "MANQUÉ");
     std::printf("| scénario de 10 000 actions (driver) | | ≤ 5 s | | %.2f s (%d refusées, %d erreurs, %d lancements) | | | %s |\n",
                 scenario.secondes, scenario.refusees, scenario.erreurs, scenario.programmes, okScenario ? "atteint" : "MANQUÉ");
-    tout = tout && okCadence && okDemarrage && okMemoire && okScenario;
+    tout = LignesSeance() && tout && okCadence && okDemarrage && okMemoire && okScenario;
     std::printf("\n%s\n", tout ? "Toutes les cibles sont atteintes." : "Des cibles sont manquées.");
     return 0;
 }

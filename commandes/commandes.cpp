@@ -73,7 +73,14 @@ std::string_view FenetreDe(std::string_view nom) {
     return point == std::string_view::npos ? std::string_view("Quiral") : nom.substr(0, point);
 }
 
-// Why a user could not act on `fenetre` now; empty when they can.
+const char* Parent(std::string_view nom) {
+    for (const DefinitionMenu& d : MENUS_QUIRAL)
+        if (nom == d.nom) return d.parent;
+    return "";
+}
+
+} // namespace
+
 std::string Accessible(const Programme& p, std::string_view fenetre) {
     if (p.ihm.ended) return "the program has ended";
     for (const auto& [nom, f] : p.ihm.fenetres)
@@ -84,14 +91,6 @@ std::string Accessible(const Programme& p, std::string_view fenetre) {
     if (!it->second.visible) return std::string(fenetre) + " is hidden";
     return {};
 }
-
-const char* Parent(std::string_view nom) {
-    for (const DefinitionMenu& d : MENUS_QUIRAL)
-        if (nom == d.nom) return d.parent;
-    return "";
-}
-
-} // namespace
 
 std::string Menu(Programme& p, std::string_view nom) {
     if (std::string r = Accessible(p, FenetreDe(nom)); !r.empty()) return r;

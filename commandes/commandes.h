@@ -11,6 +11,9 @@ namespace terraflot {
 
 struct Programme;
 
+// Why a user could not act on the window `fenetre` now; empty when they can.
+std::string Accessible(const Programme& p, std::string_view fenetre);
+
 std::string Menu(Programme& p, std::string_view nom);
 std::string Click(Programme& p, std::string_view nom);
 std::string Press(Programme& p, double x, double y,

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <initializer_list>
 #include <string_view>
@@ -276,11 +277,15 @@ void Apropos_HLBBttn1_Click(Programme& p) { p.Decharge("Apropos"); }
 
 namespace {
 
+char Minuscule(char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; }
+
 // '*' any run of characters, '?' any one character; nothing else is special.
+// Letters match whatever their case, as in a directory search of the
+// program's original platform.
 bool Correspond(std::string_view motif, std::string_view nom) {
     size_t m = 0, n = 0, etoile = std::string_view::npos, reprise = 0;
     while (n < nom.size()) {
-        if (m < motif.size() && (motif[m] == '?' || motif[m] == nom[n])) {
+        if (m < motif.size() && (motif[m] == '?' || Minuscule(motif[m]) == Minuscule(nom[n]))) {
             ++m;
             ++n;
         } else if (m < motif.size() && motif[m] == '*') {
@@ -330,33 +335,69 @@ int Attributs(const std::string& chemin, const std::string& nom,
 
 } // namespace
 
-int CompteFichiers(const std::string& chemin, int masque) {
-    if (chemin.empty()) return 0;
+std::vector<std::string> FichiersCorrespondants(const std::string& chemin, int masque) {
+    std::vector<std::string> trouves;
+    if (chemin.empty()) return trouves;
     const size_t barre = chemin.find_last_of('/');
     const std::string dossier = barre == std::string::npos ? "." : barre == 0 ? "/" : chemin.substr(0, barre);
     const std::string motif = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
-    if (motif.empty()) return 0;
+    if (motif.empty()) return trouves;
+    const std::string prefixe = barre == std::string::npos ? "" : chemin.substr(0, barre + 1);
     const std::vector<std::string> caches = NomsCaches(dossier);
     auto convient = [&](const std::string& nom) {
         if (nom == "." || nom == "..") return false;
         const int a = Attributs(dossier + "/" + nom, nom, caches);
         return a >= 0 && (a & ~masque) == 0;
     };
-    if (motif.find_first_of("*?") == std::string::npos) return convient(motif) ? 1 : 0;
-
-    int n = 0;
     DIR* d = ::opendir(dossier.c_str());
-    if (!d) return 0;
+    if (!d) {
+        // A folder that can be entered but not listed: only the exact name.
+        if (motif.find_first_of("*?") == std::string::npos && convient(motif))
+            trouves.push_back(chemin);
+        return trouves;
+    }
     while (const dirent* e = ::readdir(d))
-        if (Correspond(motif, e->d_name) && convient(e->d_name)) ++n;
+        if (Correspond(motif, e->d_name) && convient(e->d_name)) trouves.push_back(prefixe + e->d_name);
     ::closedir(d);
-    return n;
+    std::sort(trouves.begin(), trouves.end());
+    return trouves;
 }
 
+int CompteFichiers(const std::string& chemin, int masque) {
+    return static_cast<int>(FichiersCorrespondants(chemin, masque).size());
+}
+
+namespace {
+
+constexpr const char* NOM_AIDE = "terraflot.chm";
+
+// The help file in `dossier`, whatever the case of its name (the exact name
+// first when several differ only by case); empty when there is none.
+std::string AideDans(const std::string& dossier) {
+    const std::string chemin = dossier + "/" + NOM_AIDE;
+    const std::vector<std::string> trouves = FichiersCorrespondants(chemin, 7);
+    if (trouves.empty()) return {};
+    if (std::find(trouves.begin(), trouves.end(), chemin) != trouves.end()) return chemin;
+    return trouves.front();
+}
+
+// The installed data folder, found from the program's folder so that a
+// relocated installation finds it too.
+std::string DossierDonnees(const std::string& dossierProgramme) {
+    return (std::filesystem::path(dossierProgramme) / DOSSIER_DONNEES_DEPUIS_PROGRAMME)
+        .lexically_normal()
+        .string();
+}
+
+} // namespace
+
 void mnu_aide1_Click(Programme& p) {
-    const std::string chemin = p.pf.DossierProgramme() + "/terraflot.chm";
-    const bool trouve = CompteFichiers(chemin, 7) > 0;
-    p.ihm.aide.push_back({chemin, trouve});
+    // Beside the program first, then in the installed data folder.
+    const std::string dossier = p.pf.DossierProgramme();
+    std::string chemin = AideDans(dossier);
+    if (chemin.empty()) chemin = AideDans(DossierDonnees(dossier));
+    const bool trouve = !chemin.empty();
+    p.ihm.aide.push_back({trouve ? chemin : dossier + "/" + NOM_AIDE, trouve});
     if (!trouve) {
         p.MsgBox("Le fichier d'aide n'a pas été trouvé dans le répertoire de l'application, vous "
                  "devez le télécharger et le copier dans le dossier contenant ''TerraFlot.exe''.",

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace terraflot {
 
@@ -15,7 +16,10 @@ void Apropos_HLBBttn1_Click(Programme& p);
 
 // Number of directory entries matching `chemin` whose attributes fit the
 // mask (1 read-only, 2 hidden, 4 system; normal files always fit).
+// Letters match whatever their case.
 int CompteFichiers(const std::string& chemin, int masque);
+// Those entries, as paths with their names as written in the folder, sorted.
+std::vector<std::string> FichiersCorrespondants(const std::string& chemin, int masque);
 
 // Font of the help window's and the about box's texts: the window shows
 // them in it, and the heights of the labels are measured with it.

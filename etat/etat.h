@@ -134,7 +134,8 @@ public:
     virtual void PointeurChange(Pointeur) {}
     // Shows the help file's default topic in the help viewer.
     virtual void OuvreAide(const std::string& chemin) = 0;
-    // Folder of the running program (where terraflot.chm lies).
+    // Folder of the running program (where terraflot.chm is looked for
+    // first, then in the data folder beside it).
     virtual std::string DossierProgramme() = 0;
 };
 

@@ -12,6 +12,9 @@ namespace terraflot {
 struct Programme;
 class Plateforme;
 
+// The application's names.  No display name: the window system would add
+// it to every window title, which shows exactly its caption.
+void PrépareApplication();
 // The platform of the real program: Qt message boxes, the pointer, the help
 // viewer.
 std::unique_ptr<Plateforme> CreePlateformeQt();

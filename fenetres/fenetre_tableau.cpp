@@ -6,6 +6,7 @@
 #include "couleurs_qt.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
 #include <QWidget>
@@ -87,6 +88,7 @@ public:
                                       LARGEUR_VALEUR, hauteur(l.top) - 15));
                 e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 e->setStyleSheet(Style(FondValeur, TexteValeur));
+                places_[e] = e->geometry();
             }
             etiquettes_[nom] = e;
         }
@@ -107,6 +109,7 @@ public:
         for (auto& [nom, e] : etiquettes_) {
             const QString t = Texte(p_.Label(prefixe + nom));
             if (e->text() != t) e->setText(t);
+            if (auto place = places_.find(e); place != places_.end()) Ajuste(e, place->second);
         }
         const Ihm& ihm = p_.ihm;
         if (bande_->property("fond").toUInt() != ihm.TableauPicture1_back || !couleursPosees_) {
@@ -123,8 +126,11 @@ public:
         if (size() != QSize(largeur, hauteur)) setFixedSize(largeur, hauteur);
         const QPoint place(f.left / TWIPS, f.top / TWIPS);
         if (f.visible) {
-            if (pos() != place) move(place);
-            if (!isVisible()) show();
+            // Placed as it shows; then it stays where the user puts it.
+            if (!isVisible()) {
+                move(place);
+                show();
+            }
         } else if (isVisible()) {
             hide();
         }
@@ -140,9 +146,30 @@ protected:
     }
 
 private:
+    // A value wider than its label is shown whole: the label grows to the
+    // left over its caption, and its text shrinks if the row is still too
+    // narrow.  A value that fits keeps the label as it is.
+    void Ajuste(QLabel* e, const QRect& place) {
+        constexpr int MARGE = 2;
+        QFont police = font();
+        const QString& t = e->text();
+        QRect g = place;
+        const int largeur = QFontMetrics(police).horizontalAdvance(t) + MARGE;
+        if (largeur > g.width()) {
+            g.setLeft(std::max(0, g.right() + 1 - largeur));
+            for (int taille = police.pixelSize();
+                 taille > 1 && QFontMetrics(police).horizontalAdvance(t) + MARGE > g.width();)
+                police.setPixelSize(--taille);
+            e->raise();
+        }
+        if (e->geometry() != g) e->setGeometry(g);
+        if (e->font() != police) e->setFont(police);
+    }
+
     Programme& p_;
     QWidget* bande_ = nullptr;
     std::map<std::string, QLabel*> etiquettes_;
+    std::map<QLabel*, QRect> places_;   // value labels as laid out
     bool couleursPosees_ = false;
 };
 

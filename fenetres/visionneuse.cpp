@@ -1,12 +1,13 @@
 #include "visionneuse.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
+#include <QImageReader>
 #include <QMessageBox>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStringDecoder>
 #include <QStyle>
@@ -16,6 +17,9 @@
 
 #include "etat.h"
 #include "fenetres_dialogues.h"
+#include "page_aide.h"
+
+#include <algorithm>
 
 namespace terraflot {
 
@@ -58,35 +62,65 @@ void PagesAide::Lien(const QUrl& lien) {
         QDesktopServices::openUrl(u);
 }
 
-// The pages' style sheets are written into them: the page area does not
-// fetch a linked style sheet by itself.
-QString PagesAide::AvecFeuillesDeStyle(QString html, const QUrl& page) const {
-    static const QRegularExpression lien(
-        QStringLiteral("<link\\b[^>]*\\brel\\s*=\\s*\"?stylesheet\"?[^>]*>"),
-        QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression href(QStringLiteral("\\bhref\\s*=\\s*\"([^\"]*)\""),
-                                         QRegularExpression::CaseInsensitiveOption);
-    for (int debut = 0;;) {
-        const QRegularExpressionMatch m = lien.match(html, debut);
-        if (!m.hasMatch()) break;
-        QString style;
-        const QRegularExpressionMatch h = href.match(m.captured(0));
-        if (h.hasMatch()) {
-            const QUrl u = page.resolved(QUrl(h.captured(1)));
-            if (u.scheme() == QLatin1String(SCHEMA))
-                if (auto css = lecteur_->Lit(u.path(QUrl::FullyDecoded).toStdString()))
-                    style = QStringLiteral("<style>") + QString::fromUtf8(css->data(), qsizetype(css->size())) +
-                            QStringLiteral("</style>");
-        }
-        html.replace(m.capturedStart(), m.capturedLength(), style);
-        debut = int(m.capturedStart() + style.size());
-    }
-    return html;
+namespace {
+
+// A blank picture: a picture that is not in the file must not be looked
+// for elsewhere (the page area would read the local file of that name).
+QImage ImageVide() {
+    QImage vide(1, 1, QImage::Format_ARGB32);
+    vide.fill(Qt::transparent);
+    return vide;
+}
+
+// A picture of the file, read only when its size is that of a picture.
+QImage LitImage(const std::string& octets) {
+    constexpr int COTE_MAX = 8192;
+    QByteArray donnees = QByteArray::fromRawData(octets.data(), qsizetype(octets.size()));
+    QBuffer tampon(&donnees);
+    QImageReader lecteur(&tampon);
+    const QSize taille = lecteur.size();
+    if (!taille.isValid() || taille.width() > COTE_MAX || taille.height() > COTE_MAX) return ImageVide();
+    QImage image = lecteur.read();
+    return image.isNull() ? ImageVide() : image;
+}
+
+QString PageNonPreparee(const QString& accueil) {
+    return QStringLiteral(
+               "<html><body><h2>Page non affichée</h2><p>Cette page du fichier d'aide n'a pas pu "
+               "être préparée à temps pour être affichée.</p><p><a href=\"%1\">Revenir à "
+               "l'accueil</a></p></body></html>")
+        .arg(accueil.toHtmlEscaped());
+}
+
+} // namespace
+
+// The page is cleaned in a child process, so that no page, however made,
+// holds this window longer than the time given.
+QString PagesAide::Prepare(const std::string& page, const QUrl& adresse) const {
+    const bool coupee = page.size() > LimitesPage::ENTREE;
+    const QByteArray octets =
+        QByteArray::fromRawData(page.data(), qsizetype(std::min(page.size(), LimitesPage::ENTREE)));
+    QStringDecoder decodeur = QStringDecoder::decoderForHtml(octets);
+    if (!decodeur.isValid()) decodeur = QStringDecoder(QStringDecoder::Utf8);
+    const std::string utf8 = QString(decodeur(octets)).toStdString();
+    const LecteurChm& lecteur = *lecteur_;
+    const ChercheFeuille feuille = [&](std::string_view href) -> std::optional<FeuilleDeStyle> {
+        const QUrl u = adresse.resolved(QUrl(QString::fromUtf8(href.data(), qsizetype(href.size()))));
+        if (u.scheme() != QLatin1String(SCHEMA)) return std::nullopt;
+        const std::string chemin = u.path(QUrl::FullyDecoded).toStdString();
+        auto css = lecteur.Lit(chemin);
+        if (!css) return std::nullopt;
+        return FeuilleDeStyle{chemin, std::move(*css)};
+    };
+    const std::optional<std::string> propre =
+        DansUnEnfant([&] { return NettoiePage(utf8, feuille, coupee).html; }, delai_);
+    if (!propre) return PageNonPreparee(Adresse(lecteur_->ThemeParDefaut()).toString());
+    return QString::fromStdString(*propre);
 }
 
 QVariant PagesAide::loadResource(int type, const QUrl& nom) {
-    // A relative name (a style sheet, a picture) belongs to the page being
-    // read, which may not be the source yet.
+    // A relative name (a picture) belongs to the page being read, which may
+    // not be the source yet.
     QUrl u = nom;
     if (u.isRelative()) {
         QUrl base = document()->baseUrl();
@@ -94,29 +128,23 @@ QVariant PagesAide::loadResource(int type, const QUrl& nom) {
         if (base.scheme() != QLatin1String(SCHEMA)) base = source();
         u = base.resolved(nom);
     }
-    if (u.scheme() != QLatin1String(SCHEMA)) return {};
+    // Style sheets are pasted into the pages as they are prepared: none is
+    // fetched afterwards (an @import of a sheet would be read unchecked).
+    if (u.scheme() != QLatin1String(SCHEMA) || type == QTextDocument::StyleSheetResource) {
+        if (type == QTextDocument::ImageResource) return ImageVide();
+        return QString(QLatin1String(""));
+    }
     if (type == QTextDocument::HtmlResource) pageLue_ = u;
     QString chemin = u.path(QUrl::FullyDecoded);
     if (!chemin.startsWith(QLatin1Char('/'))) chemin.prepend(QLatin1Char('/'));
     const std::optional<std::string> contenu = lecteur_->Lit(chemin.toStdString());
     switch (type) {
-    case QTextDocument::HtmlResource: {
+    case QTextDocument::HtmlResource:
         if (!contenu)
             return PageAbsente(chemin.mid(1), Adresse(lecteur_->ThemeParDefaut()).toString());
-        const QByteArray octets = QByteArray::fromStdString(*contenu);
-        QStringDecoder decodeur = QStringDecoder::decoderForHtml(octets);
-        if (!decodeur.isValid()) decodeur = QStringDecoder(QStringDecoder::Utf8);
-        return AvecFeuillesDeStyle(QString(decodeur(octets)), u);
-    }
-    case QTextDocument::ImageResource: {
-        QImage image;
-        if (contenu) image.loadFromData(QByteArray::fromStdString(*contenu));
-        return image;
-    }
-    case QTextDocument::StyleSheetResource:
-        return contenu ? QString::fromUtf8(QByteArray::fromStdString(*contenu)) : QString();
-    default:
-        return {};
+        return Prepare(*contenu, u);
+    case QTextDocument::ImageResource: return contenu ? LitImage(*contenu) : ImageVide();
+    default: return QString(QLatin1String(""));
     }
 }
 

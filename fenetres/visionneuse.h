@@ -14,7 +14,8 @@ class QToolButton;
 
 namespace terraflot {
 
-// The page area: reads pages, style sheets and pictures from the help file.
+// The page area: reads pages and pictures from the help file, and nothing
+// else: any other address gives an empty page or a blank picture.
 class PagesAide : public QTextBrowser {
 public:
     explicit PagesAide(std::unique_ptr<LecteurChm> lecteur, QWidget* parent = nullptr);
@@ -23,11 +24,16 @@ public:
     // The address of a page inside the file ("chm:/index.html").
     static QUrl Adresse(const std::string& chemin);
 
+    // The longest wait for a page to be prepared, in milliseconds.
+    static constexpr int DELAI_PAGE_MS = 2000;
+    void ChoisitDelai(int ms) { delai_ = ms; }
+
 private:
     void Lien(const QUrl& lien);
-    QString AvecFeuillesDeStyle(QString html, const QUrl& page) const;
+    QString Prepare(const std::string& page, const QUrl& adresse) const;
     std::unique_ptr<LecteurChm> lecteur_;
     QUrl pageLue_;
+    int delai_ = DELAI_PAGE_MS;
 };
 
 class Visionneuse : public QWidget {

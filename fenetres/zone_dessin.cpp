@@ -27,7 +27,7 @@ void ZoneDessin::paintEvent(QPaintEvent* e) {
 }
 
 void ZoneDessin::mousePressEvent(QMouseEvent* e) {
-    if (e->button() != Qt::LeftButton || !Dedans(e->position())) return;
+    if (!Dedans(e->position())) return;   // any button edits
     Press(p_, e->position().x() * TWIPS, e->position().y() * TWIPS);
     if (apres_) apres_();
 }

@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the scenario driver as a script, on a fresh
-// program for every input.  A malformed line must stop the script with the
+// program for every input, and then as a lesson file opened on a fresh
+// program: the reader must accept or refuse it with its message, and a
+// refused lesson must leave the program as it was.  A malformed line must stop the script with the
 // driver's error line; anything else is played.  Each input is kept cheap:
 // at most LIGNES_MAX lines, tick counts and frame sizes cut down, no files
 // written.
@@ -14,6 +16,9 @@
 #include <string_view>
 #include <vector>
 
+#include <QTemporaryFile>
+
+#include "lecon.h"
 #include "moteur.h"
 
 namespace {
@@ -100,6 +105,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, size_t taille
             std::abort();
         }
         break;
+    }
+
+    // The same bytes as a lesson.  Only small ones are played.
+    std::vector<terraflot::LigneLecon> lignes;
+    std::string raison;
+    const bool bonne = terraflot::AnalyseLecon(texte, lignes, raison);
+    bool petite = lignes.size() <= LIGNES_MAX;
+    for (const auto& l : lignes)
+        if ((l.commande.verbe == terraflot::Verbe::Tick && l.commande.n > TICKS_MAX) ||
+            (l.commande.verbe == terraflot::Verbe::Resize && (l.commande.n > TAILLE_MAX || l.commande.h > TAILLE_MAX)))
+            petite = false;
+    if (bonne && !petite) return 0;   // refused lessons are read whatever their size
+    QTemporaryFile fichier;
+    if (!fichier.open() || fichier.write(reinterpret_cast<const char*>(donnees), qint64(taille)) != qint64(taille))
+        return 0;
+    fichier.close();
+    terraflot::Moteur lecon(terraflot::DossierExecutable());
+    const std::string avant = lecon.seance().Texte();
+    bool ouverte = false;
+    lecon.seance().Ouvre(fichier.fileName().toStdString(), &ouverte);
+    const auto& messages = lecon.programme().ihm.messages;
+    if (!ouverte && (messages.size() != 1 || lecon.seance().Texte() != avant)) {
+        std::fprintf(stderr, "a refused lesson changed the session or showed no message\n");
+        std::abort();
     }
     return 0;
 }

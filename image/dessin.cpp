@@ -231,4 +231,19 @@ void Dessin::ChoisitProtocole(Protocole protocole) {
 
 const QImage& Dessin::ImageEchelle() { return d_->echelle; }
 
+Dessin::Cliche Dessin::Sauve() {
+    PeintEnAttente();
+    return {d_->image, d_->echelle, d_->largeur, d_->hauteur};
+}
+
+void Dessin::Restaure(const Cliche& cliche) {
+    // What was pending belongs to the picture being replaced.
+    d_->attente.clear();
+    d_->image = cliche.image;
+    d_->echelle = cliche.echelle;
+    d_->largeur = cliche.largeur;
+    d_->hauteur = cliche.hauteur;
+    ++generation_;
+}
+
 } // namespace terraflot

@@ -66,6 +66,17 @@ public:
     void PeintEnAttente();
     Protocole ProtocoleActuel() const { return protocole_; }
 
+    // The whole state of both pictures, for the session's checkpoints: the
+    // pending calls are painted first, so that the pictures and the size of
+    // the drawing area are all there is.  The images are shared until one
+    // side paints again.
+    struct Cliche {
+        QImage image, echelle;
+        double largeur = 0, hauteur = 0;
+    };
+    Cliche Sauve();
+    void Restaure(const Cliche& cliche);
+
     // Bumps whenever either picture changes, so that windows repaint.
     std::uint64_t Generation() const { return generation_; }
 

@@ -31,18 +31,10 @@ void Refus(Programme& p, const char* texte, Icone icone) {
     p.MsgBox(texte, Boutons::Ok, icone);
 }
 
-// Surface to the metre, water above a drowned surface, which carries no
-// ice, and the largest basement thickness.
+// Surface, water, and the largest basement thickness.
 void EtapeFinale(Programme& p, int c) {
-    Modele& m = p.m;
-    m.AltSurface[c] = Int(1000 * (m.AltSocle[c] + m.EpGlace[c] + m.EpSediments[c]) + 0.5) / 1000;
-    if (m.AltSurface[c] >= 0) {
-        m.HauteurEau[c] = 0;
-    } else {
-        m.HauteurEau[c] = -Int(1000 * m.AltSurface[c] + 0.5);
-        m.EpGlace[c] = 0;
-    }
-    CalculeEpSocleMax(m);
+    SurfaceEtEau(p.m, c);
+    CalculeEpSocleMax(p.m);
 }
 
 // Erosion level of column c: between sea level and the present surface.
@@ -162,6 +154,8 @@ bool ErosionClic(Programme& p, int c, double alt) {
     } else {
         change = false;  // a bare basement pressed on its top
     }
+    // The crust from the surface down to the Moho loses what was worn away.
+    m.EpCroute[c] = m.EpSocle[c] + m.EpSediments[c];
     if (change) {
         RedessineColonne(p, c);
         p.Label("Quiral.Label8", NIVEAUX_NON_INITIALISES);
@@ -204,18 +198,32 @@ bool Depot(Programme& p, int c, double alt) {
 
 } // namespace
 
+void SurfaceEtEau(Modele& m, int c) {
+    m.AltSurface[c] = Int(1000 * (m.AltSocle[c] + m.EpGlace[c] + m.EpSediments[c]) + 0.5) / 1000;
+    if (m.AltSurface[c] >= 0) {
+        m.HauteurEau[c] = 0;
+    } else {
+        m.HauteurEau[c] = -Int(1000 * m.AltSurface[c] + 0.5);
+        m.EpGlace[c] = 0;
+    }
+}
+
 void Picture1_MouseDown(Programme& p, double x, double y, std::optional<double> altitude) {
     Modele& m = p.m;
     // Without a drawing height or a column width a press has no column.
     if (!(m.LargeurColonne > 0) || !EchelleValide(m)) return;
     const double colonne = std::floor((x - m.OrigineX) / m.LargeurColonne) + 1;
     if (std::isnan(colonne) || colonne > COLONNE_MAX) return;
+    // A press at an altitude beyond any number changes nothing.
+    const double alt = altitude ? *altitude : AltitudeDepuisY(m, y);
+    if (!std::isfinite(alt)) return;
     m.ColonneClic = colonne < INT_MIN ? INT_MIN : int(colonne);
     if (m.ColonneClic <= 0) return;
     const int c = m.ColonneClic;
-    const double alt = altitude ? *altitude : AltitudeDepuisY(m, y);
 
-    if (m.ReperageErosion) {
+    // The marking belongs to the erosion panel: with the panel left for a
+    // mode, presses go to that mode.
+    if (m.ReperageErosion && p.ihm.Picture2_visible) {
         if (!Reperage(p, c, alt)) return;
     } else {
         if (m.ModeProfil && !Profil(p, c, alt)) return;

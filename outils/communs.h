@@ -48,6 +48,10 @@ inline void ReinitialiseReperes(Programme& p) {
     RemiseAZeroErosion(m);
 }
 
+// Surface of column c to the metre from its layers, and the water above a
+// drowned surface, which carries no ice.
+void SurfaceEtEau(Modele& m, int c);
+
 // The profile-construction mode, its check mark and its status caption.
 void PasseEnModeProfil(Programme& p);
 

@@ -108,14 +108,17 @@ void mnu_use_Click(Programme& p) {
     RemiseAZeroErosion(p.m);
 }
 
-// All the ice melts at once; the columns stay unbalanced until a
-// re-adjustment, and their surface and water keep their former values.
+// All the ice melts at once: each column's surface, water and crust follow,
+// and the columns stay unbalanced until a re-adjustment.  Every column is
+// redrawn, those beyond the section too, so that each keeps its reference
+// levels above its Moho.
 void mnu_fonte_Click(Programme& p) {
     Modele& m = p.m;
-    const int n = ColonnesEnService(m);
     for (int i = 1; i <= COLONNE_MAX; ++i) {
         m.EpGlace[i] = 0;
-        if (i <= n) RedessineColonne(p, i);
+        SurfaceEtEau(m, i);
+        m.EpCroute[i] = m.EpSocle[i] + m.EpSediments[i];
+        RedessineColonne(p, i);
     }
     p.ihm.Picture2_visible = false;
     RemiseAZeroErosion(m);

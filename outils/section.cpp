@@ -47,6 +47,8 @@ void mnu_recommencer_Click(Programme& p) {
     }
     m.SommeErosion = 0;
     p.ihm.Picture2_visible = false;
+    // A new section: no erosion level is being marked any more.
+    m.ReperageErosion = false;
     PasseEnModeProfil(p);
     Rafraichit2(p);
 }

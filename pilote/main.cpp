@@ -20,6 +20,8 @@ int main(int argc, char** argv) {
         std::ifstream script(argv[1], std::ios::binary);
         if (!script) {
             std::cerr << "terraflot-replay: cannot read " << argv[1] << "\n";
+            terraflot::Moteur::Erreur(std::cout, std::string("cannot read the script ") + argv[1], 1);
+            std::cout.flush();
             return 2;
         }
         return moteur.Execute(script, std::cout);

@@ -1,9 +1,14 @@
 #include "moteur.h"
 
+#include <QBuffer>
+#include <QFile>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <vector>
 
@@ -12,14 +17,6 @@
 #include "json.h"
 
 namespace terraflot {
-
-Reponse PlateformeScript::MsgBox(const Message& message) {
-    if (message.boutons == Boutons::Ok) return Reponse::Ok;
-    if (reponses.empty()) return Reponse::Non;
-    const bool oui = reponses.front();
-    reponses.pop_front();
-    return oui ? Reponse::Oui : Reponse::Non;
-}
 
 std::string DossierExecutable() {
     std::error_code ec;
@@ -34,48 +31,56 @@ Moteur::Moteur(std::string dossier)
     // A 1280 x 1024 screen.
     p.ihm.LargeurEcran = 1280 * 15;
     p.ihm.HauteurEcran = 1024 * 15;
-    Demarre(p);
-    Click(p, "Avertissement.Command1");
-    p.ihm.messages.clear();
-    p.ihm.aide.clear();
+    DemarreSession(p);
+    seance_ = std::make_unique<Seance>(p);
 }
 
 namespace {
 
-std::vector<std::string_view> Mots(std::string_view ligne) {
-    std::vector<std::string_view> mots;
-    size_t k = 0;
-    while (k < ligne.size()) {
-        while (k < ligne.size() && (ligne[k] == ' ' || ligne[k] == '\t')) ++k;
-        size_t debut = k;
-        while (k < ligne.size() && ligne[k] != ' ' && ligne[k] != '\t') ++k;
-        if (k > debut) mots.push_back(ligne.substr(debut, k - debut));
+// Labels of the start-up notice that the program hides.
+constexpr const char* AVERTISSEMENT_MASQUABLES[] = {"Avertissement.Label8", "Avertissement.Label10"};
+
+// The bytes as UTF-8, each byte that is not UTF-8 written as U+FFFD.
+std::string Utf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size())).toStdString();
+}
+
+std::string Echappe(std::string_view s) { return Json().Texte(Utf8(s)).Resultat(); }
+
+// The picture as PNG in FILE, every byte of it written.
+bool EcritPng(const QImage& image, std::string_view nom) {
+    QByteArray png;
+    QBuffer tampon(&png);
+    if (!tampon.open(QIODevice::WriteOnly) || !image.save(&tampon, "PNG")) return false;
+    QFile fichier(QString::fromUtf8(nom.data(), qsizetype(nom.size())));
+    if (!fichier.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const bool ecrit = fichier.write(png) == png.size() && fichier.flush();
+    fichier.close();
+    return ecrit && fichier.error() == QFileDevice::NoError;
+}
+
+// The longest script line read.
+constexpr size_t LIGNE_MAX = 64 * 1024;
+
+enum class Lecture { Ligne, Fin, TropLongue, Erreur };
+
+Lecture LitLigne(std::istream& script, std::string& ligne) {
+    ligne.clear();
+    std::streambuf* tampon = script.rdbuf();
+    if (!tampon) return Lecture::Erreur;
+    try {
+        for (;;) {
+            const int c = tampon->sbumpc();
+            if (c == std::char_traits<char>::eof()) return ligne.empty() ? Lecture::Fin : Lecture::Ligne;
+            if (c == '\n') return Lecture::Ligne;
+            if (ligne.size() == LIGNE_MAX) return Lecture::TropLongue;
+            ligne += char(c);
+        }
+    } catch (const std::exception&) {
+        // A read error (a directory, a device that fails).
+        return Lecture::Erreur;
     }
-    return mots;
 }
-
-bool Nombre(std::string_view mot, double& x) {
-    if (mot.empty()) return false;
-    const char* debut = mot.data();
-    const char* fin = mot.data() + mot.size();
-    if (*debut == '+') return false;
-    // Plain decimal numbers only: no inf, nan, hexadecimal or exponent.
-    for (const char* c = debut; c != fin; ++c)
-        if (!(std::isdigit(static_cast<unsigned char>(*c)) || *c == '.' || (*c == '-' && c == debut)))
-            return false;
-    auto r = std::from_chars(debut, fin, x, std::chars_format::fixed);
-    return r.ec == std::errc() && r.ptr == fin && std::isfinite(x);
-}
-
-bool Entier(std::string_view mot, long long minimum, long long maximum, long long& n) {
-    double x;
-    if (!Nombre(mot, x) || x != std::floor(x) || x < double(minimum) || x > double(maximum))
-        return false;
-    n = static_cast<long long>(x);
-    return true;
-}
-
-std::string Echappe(std::string_view s) { return Json().Texte(s).Resultat(); }
 
 const char* NomIcone(Icone i) {
     switch (i) {
@@ -103,75 +108,33 @@ std::string Couleur(Rgb c) {
     return buf;
 }
 
-constexpr long long TICKS_MAX = 1000000;
-
 } // namespace
 
 bool Moteur::Ligne(std::string_view brute, int numero, std::ostream& sortie) {
-    std::string_view ligne = brute;
-    if (!ligne.empty() && ligne.back() == '\r') ligne.remove_suffix(1);
-    if (auto diese = ligne.find('#'); diese != std::string_view::npos) ligne = ligne.substr(0, diese);
-    const auto mots = Mots(ligne);
-    if (mots.empty()) return true;
-    Programme& p = *programme_;
-
-    auto erreur = [&](const std::string& pourquoi) {
-        sortie << "{\"error\":" << Echappe(pourquoi) << ",\"line\":" << numero << "}\n";
+    Commande c;
+    ErreurLigne erreur;
+    if (!Analyse(brute, c, erreur)) {
+        Erreur(sortie, erreur.texte, numero);
         return false;
-    };
-    auto arguments = [&](size_t n) { return mots.size() == n + 1; };
-    const std::string_view cmd = mots[0];
-    double a = 0, b = 0;
-    long long n = 0, w = 0;
+    }
+    Programme& p = *programme_;
     std::string refus;
-
-    if (cmd == "press" || cmd == "pressalt" || cmd == "move" || cmd == "movealt") {
-        if (!arguments(2) || !Nombre(mots[1], a) || !Nombre(mots[2], b))
-            return erreur(std::string(cmd) + " takes two numbers");
-        if (cmd == "press") refus = Press(p, a, b);
-        else if (cmd == "pressalt") refus = PressAlt(p, a, b);
-        else if (cmd == "move") refus = Move(p, a, b);
-        else refus = MoveAlt(p, a, b);
-    } else if (cmd == "menu" || cmd == "click") {
-        if (!arguments(1)) return erreur(std::string(cmd) + " takes one name");
-        refus = cmd == "menu" ? Menu(p, mots[1]) : Click(p, mots[1]);
-    } else if (cmd == "bar") {
-        if (!arguments(2) || !Entier(mots[2], -2147483647, 2147483647, n))
-            return erreur("bar takes a name and a whole number");
-        refus = Bar(p, mots[1], int(n));
-    } else if (cmd == "tick") {
-        n = 1;
-        if (mots.size() > 2 || (mots.size() == 2 && !Entier(mots[1], 0, TICKS_MAX, n)))
-            return erreur("tick takes an optional count from 0 to 1000000");
-        if (!p.ihm.ended)
-            for (long long k = 0; k < n && p.ihm.Timer1.enabled && !p.ihm.ended; ++k) Tick(p);
+    switch (c.verbe) {
+    case Verbe::Vide: return true;
+    case Verbe::Answer: plateforme_.reponses.push_back(c.oui); return true;
+    case Verbe::Dump: sortie << Dump() << '\n'; return true;
+    case Verbe::Png: {
+        if (!EcritPng(p.dessin.Image(), c.nom)) {
+            Erreur(sortie, "png cannot write " + c.nom, numero);
+            return false;
+        }
         return true;
-    } else if (cmd == "noticetick") {
-        if (!arguments(0)) return erreur("noticetick takes no argument");
-        NoticeTick(p);
-        return true;
-    } else if (cmd == "answer") {
-        if (!arguments(1) || (mots[1] != "yes" && mots[1] != "no"))
-            return erreur("answer takes yes or no");
-        plateforme_.reponses.push_back(mots[1] == "yes");
-        return true;
-    } else if (cmd == "resize") {
-        if (!arguments(2) || !Entier(mots[1], 0, 10000000, w) || !Entier(mots[2], 0, 10000000, n))
-            return erreur("resize takes two whole numbers from 0 to 10000000");
-        refus = Resize(p, int(w), int(n));
-    } else if (cmd == "dump") {
-        if (!arguments(0)) return erreur("dump takes no argument");
-        sortie << Dump() << '\n';
-        return true;
-    } else if (cmd == "png") {
-        if (!arguments(1)) return erreur("png takes one file name");
-        const QImage& image = p.dessin.Image();
-        if (!image.save(QString::fromUtf8(mots[1].data(), qsizetype(mots[1].size())), "PNG"))
-            std::fprintf(stderr, "terraflot-replay: line %d: cannot write %.*s\n", numero,
-                         int(mots[1].size()), mots[1].data());
-        return true;
-    } else {
-        return erreur("unknown command " + std::string(cmd));
+    }
+    case Verbe::Undo: refus = seance_->Annule(); break;
+    case Verbe::Redo: refus = seance_->Retablit(); break;
+    case Verbe::Save: refus = seance_->Enregistre(c.nom); break;
+    case Verbe::Open: refus = seance_->Ouvre(c.nom); break;
+    default: refus = seance_->Joue(c); break;
     }
     if (!refus.empty()) {
         std::string_view texte = brute;
@@ -182,11 +145,21 @@ bool Moteur::Ligne(std::string_view brute, int numero, std::ostream& sortie) {
     return true;
 }
 
+void Moteur::Erreur(std::ostream& sortie, std::string_view pourquoi, int numero) {
+    sortie << "{\"error\":" << Echappe(pourquoi) << ",\"line\":" << numero << "}\n";
+}
+
 int Moteur::Execute(std::istream& script, std::ostream& sortie) {
     std::string ligne;
-    int numero = 0;
-    while (std::getline(script, ligne)) {
-        ++numero;
+    for (int numero = 1;; ++numero) {
+        const Lecture l = LitLigne(script, ligne);
+        if (l == Lecture::Fin) break;
+        if (l != Lecture::Ligne) {
+            Erreur(sortie, l == Lecture::TropLongue ? "line longer than 65536 bytes" : "cannot read the script",
+                   numero);
+            sortie.flush();
+            return 2;
+        }
         if (!Ligne(ligne, numero, sortie)) {
             sortie.flush();
             return 2;
@@ -339,7 +312,16 @@ std::string Moteur::Dump() {
     j.FinObjet();
 
     j.Cle("controls").Objet();
-    j.Cle("Quiral.Picture2").Objet().Cle("visible").Booleen(p.ihm.Picture2_visible).FinObjet();
+    // One object per control: the place the program gives it beside its state.
+    auto place = [&](std::string_view cle) -> Json& {
+        auto it = p.ihm.geometries.find(cle);
+        if (it == p.ihm.geometries.end()) return j;
+        const Geometrie& g = it->second;
+        return j.Cle("left").Entier(g.left).Cle("top").Entier(g.top)
+            .Cle("width").Entier(g.width).Cle("height").Entier(g.height);
+    };
+    j.Cle("Quiral.Picture2").Objet().Cle("visible").Booleen(p.ihm.Picture2_visible);
+    place("Quiral.Picture2").FinObjet();
     j.Cle("Quiral.Option1").Objet().Cle("value").Booleen(p.ihm.Option1).FinObjet();
     j.Cle("Quiral.Option2").Objet().Cle("value").Booleen(p.ihm.Option2).FinObjet();
     j.Cle("Quiral.Picture3").Objet().Cle("backcolor").Texte(Couleur(p.ihm.Picture3_back)).FinObjet();
@@ -354,13 +336,16 @@ std::string Moteur::Dump() {
     if (p.Chargee("Préférences"))
         j.Cle("Préférences.Gauge1").Objet().Cle("value").Entier(p.ihm.Gauge1_value).FinObjet();
     if (p.Chargee("Avertissement"))
-        for (const char* cle : {"Avertissement.Label8", "Avertissement.Label10"})
-            j.Cle(cle).Objet().Cle("visible")
-                .Booleen(!p.ihm.labelsMasques.contains(std::string_view(cle))).FinObjet();
+        for (const char* cle : AVERTISSEMENT_MASQUABLES) {
+            j.Cle(cle).Objet().Cle("visible").Booleen(!p.ihm.labelsMasques.contains(std::string_view(cle)));
+            place(cle).FinObjet();
+        }
     for (const auto& [cle, g] : p.ihm.geometries) {
-        if (!chargee(cle)) continue;
-        j.Cle(cle).Objet().Cle("left").Entier(g.left).Cle("top").Entier(g.top)
-            .Cle("width").Entier(g.width).Cle("height").Entier(g.height).FinObjet();
+        if (!chargee(cle) || cle == "Quiral.Picture2" ||
+            std::ranges::find(AVERTISSEMENT_MASQUABLES, cle) != std::end(AVERTISSEMENT_MASQUABLES))
+            continue;
+        j.Cle(cle).Objet();
+        place(cle).FinObjet();
     }
     j.FinObjet();
 
@@ -388,8 +373,8 @@ std::string Moteur::Dump() {
     j.Cle("messages").Tableau();
     for (const Message& msg : p.ihm.messages) {
         j.Objet();
-        j.Cle("title").Texte(msg.titre);
-        j.Cle("text").Texte(msg.texte);
+        j.Cle("title").Texte(Utf8(msg.titre));
+        j.Cle("text").Texte(Utf8(msg.texte));
         j.Cle("icon").Texte(NomIcone(msg.icone));
         j.Cle("buttons").Texte(msg.boutons == Boutons::OuiNon ? "yesno" : "ok");
         j.Cle("answer").Texte(NomReponse(msg.reponse));
@@ -400,7 +385,7 @@ std::string Moteur::Dump() {
 
     j.Cle("help").Tableau();
     for (const DemandeAide& d : p.ihm.aide)
-        j.Objet().Cle("path").Texte(d.chemin).Cle("found").Booleen(d.trouve).FinObjet();
+        j.Objet().Cle("path").Texte(Utf8(d.chemin)).Cle("found").Booleen(d.trouve).FinObjet();
     j.FinTableau();
     p.ihm.aide.clear();
 

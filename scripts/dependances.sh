@@ -7,10 +7,11 @@ PAQUETS=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libchm-dev fp-utils
+  libchm-dev fp-utils libgumbo-dev
   xvfb xauth fonts-dejavu-core fonts-liberation
   clang-14 libclang-rt-14-dev
-  desktop-file-utils appstream python3
+  desktop-file-utils appstream lintian
+  python3
 )
 
 manquants=()

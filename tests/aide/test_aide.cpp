@@ -302,6 +302,67 @@ TEST(FichierAide, UtiliserTerraflot) {
     }
 }
 
+TEST(FichierAide, CasseIgnoree) {
+    Dossier d;
+    const std::string chm = d.Fichier("TerraFlot.CHM");
+    EXPECT_EQ(CompteFichiers(d / "terraflot.chm", 7), 1);
+    EXPECT_EQ(CompteFichiers(d / "TERRAFLOT.chm", 7), 1);
+    EXPECT_EQ(CompteFichiers(d / "t*.chm", 7), 1);
+    EXPECT_EQ(CompteFichiers(d / "terraflot.chmx", 7), 0);
+    EXPECT_EQ(FichiersCorrespondants(d / "terraflot.chm", 7), std::vector<std::string>{chm});
+    // Only letters fold: "[" and "{" differ by the same bit as "A" and "a".
+    d.Fichier("a[.txt");
+    EXPECT_EQ(CompteFichiers(d / "A[.TXT", 7), 1);
+    EXPECT_EQ(CompteFichiers(d / "a{.txt", 7), 0);
+
+    // "Utiliser TerraFLOT" opens the file under the name it has in the folder.
+    Essai e;
+    e.pf.dossier = d.chemin.string();
+    ASSERT_EQ(Menu(e.p, "mnu_aide1"), "");
+    EXPECT_TRUE(e.p.ihm.messages.empty());
+    EXPECT_EQ(e.pf.ouvertures, std::vector<std::string>{chm});
+    // Two names differing only by case: the exact one is preferred.
+    const std::string exact = d.Fichier("terraflot.chm");
+    Menu(e.p, "mnu_aide1");
+    ASSERT_EQ(e.pf.ouvertures.size(), 2u);
+    EXPECT_EQ(e.pf.ouvertures[1], exact);
+}
+
+TEST(FichierAide, DossierDesDonnees) {
+    // An installation moved anywhere: PREFIXE/bin/terraflot and
+    // PREFIXE/share/terraflot/terraflot.chm.
+    Dossier d;
+    fs::create_directories(d.chemin / "bin");
+    fs::create_directories(d.chemin / "share/terraflot");
+    const std::string installe = d.Fichier("share/terraflot/terraflot.chm");
+    Essai e;
+    e.pf.dossier = d / "bin";
+    ASSERT_EQ(Menu(e.p, "mnu_aide1"), "");
+    EXPECT_TRUE(e.p.ihm.messages.empty());
+    EXPECT_EQ(e.pf.ouvertures, std::vector<std::string>{installe});
+    ASSERT_EQ(e.p.ihm.aide.size(), 1u);
+    EXPECT_EQ(e.p.ihm.aide[0].chemin, installe);
+
+    // A copy beside the program comes first.
+    const std::string voisin = d.Fichier("bin/terraflot.chm");
+    Menu(e.p, "mnu_aide1");
+    EXPECT_EQ(e.pf.ouvertures.back(), voisin);
+    fs::remove(voisin);
+
+    // Neither there nor in the data folder: the message names the program's
+    // folder, and the path looked at first is the one recorded.
+    fs::remove(installe);
+    fs::create_directory(d.chemin / "share/terraflot/terraflot.chm");   // a folder is no file
+    e.p.ihm.aide.clear();
+    Menu(e.p, "mnu_aide1");
+    ASSERT_EQ(e.p.ihm.messages.size(), 1u);
+    EXPECT_EQ(e.p.ihm.messages[0].texte, MESSAGE_ABSENT);
+    ASSERT_EQ(e.p.ihm.aide.size(), 1u);
+    EXPECT_EQ(e.p.ihm.aide[0].chemin, d / "bin/terraflot.chm");
+    EXPECT_FALSE(e.p.ihm.aide[0].trouve);
+    EXPECT_EQ(e.pf.ouvertures.size(), 2u);
+}
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -3,6 +3,7 @@
 // bottom right without the focus, the quit question, and Timer1.
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -59,12 +60,12 @@ struct Reponse {
     QString titre, texte, boutons;
     QMessageBox::Icon icone = QMessageBox::NoIcon;
     bool vue = false;
+    std::function<void()> essai;
     explicit Reponse(QString bouton) {
-        auto essai = std::make_shared<std::function<void()>>();
-        *essai = [this, bouton, essai] {
+        essai = [this, bouton] {
             auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!boite) {
-                QTimer::singleShot(10, *essai);
+                QTimer::singleShot(10, essai);
                 return;
             }
             vue = true;
@@ -79,7 +80,7 @@ struct Reponse {
             if (choix) choix->click();
             else boite->reject();
         };
-        QTimer::singleShot(0, *essai);
+        QTimer::singleShot(0, essai);
     }
 };
 
@@ -229,6 +230,100 @@ TEST(Cadre, DashboardBottomRightWithoutFocus) {
     EXPECT_EQ(a.Tableau()->x(), (ecran.width() * 15 - 3240 - 50) / 15);
 }
 
+// Any mouse button edits: a right or a middle press builds its column as a
+// left one does.
+TEST(Cadre, AnyButtonEdits) {
+    Appli a;
+    const int y = int(YDepuisAltitude(a.p.m, 2000) / 15);
+    const Modele avant = a.p.m;
+    for (auto [colonne, bouton] : {std::pair{5, Qt::RightButton}, std::pair{8, Qt::MiddleButton}}) {
+        SCOPED_TRACE(colonne);
+        const QPoint q(int((a.p.m.OrigineX + (colonne - 0.5) * a.p.m.LargeurColonne) / 15), y);
+        QTest::mousePress(a.Zone(), bouton, {}, q);
+        QTest::mouseRelease(a.Zone(), bouton, {}, q);
+        // About 2000 m on a root near 40 km, as the reading guide gives it.
+        EXPECT_NEAR(a.p.m.AltSurface[colonne], 2.0, 0.2);
+        EXPECT_NEAR(a.p.m.EpSocle[colonne], 40.1, 1.0);
+        EXPECT_EQ(a.p.m.ColonneClic, colonne);
+    }
+    EXPECT_EQ(a.p.m.AltSurface[6], avant.AltSurface[6]);
+}
+
+// The dashboard opens at the bottom right; moved, it stays where it was put
+// while the readout changes, until it is closed; it opens again at the
+// bottom right.
+TEST(Cadre, MovedDashboardStaysUntilClosed) {
+    Appli a;
+    auto survole = [&](int colonne) {
+        QTest::mouseMove(a.Zone(), QPoint(int((a.p.m.OrigineX + (colonne - 0.5) * a.p.m.LargeurColonne) / 15), 200));
+        QTest::qWait(0);
+    };
+    survole(3);
+    ASSERT_TRUE(a.Tableau());
+    const QPoint coin = a.Tableau()->pos();
+    const QRect ecran = QApplication::primaryScreen()->geometry();
+    EXPECT_EQ(coin.x(), (ecran.width() * 15 - 3240 - 50) / 15);
+
+    const QPoint ailleurs(40, 60);
+    a.Tableau()->move(ailleurs);   // as the user drags it
+    QTest::qWait(0);
+    survole(4);
+    EXPECT_EQ(a.Tableau()->findChild<QLabel*>("Label1")->text(), "Index N° 4");
+    EXPECT_EQ(a.Tableau()->pos(), ailleurs);
+    // A press and a menu command bring every window in line: it stays.
+    QTest::mouseClick(a.Zone(), Qt::LeftButton, {},
+                      QPoint(int((a.p.m.OrigineX + 4.5 * a.p.m.LargeurColonne) / 15),
+                             int(YDepuisAltitude(a.p.m, 1000) / 15)));
+    EXPECT_NEAR(a.p.m.AltSurface[5], 1.0, 0.2);
+    a.Action("mnu_réajuster")->trigger();
+    survole(6);
+    EXPECT_EQ(a.Tableau()->pos(), ailleurs);
+
+    a.Action("mnu_affichetableau")->trigger();
+    survole(7);
+    EXPECT_EQ(a.Tableau(), nullptr);
+    a.Action("mnu_affichetableau")->trigger();
+    survole(8);
+    ASSERT_TRUE(a.Tableau());
+    EXPECT_EQ(a.Tableau()->pos(), coin);
+}
+
+// Every window shows exactly its caption: the application fixes no display
+// name that the window system would add to the titles.
+TEST(Cadre, WindowTitlesAreTheCaptions) {
+    const QString nom = QCoreApplication::applicationName();
+    EXPECT_EQ(nom, "terraflot");
+    QCoreApplication::setApplicationName(QStringLiteral("sonde"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "sonde") << "a display name is fixed";
+    QCoreApplication::setApplicationName(nom);
+
+    std::unique_ptr<Plateforme> pf = CreePlateformeQt();
+    Programme p{*pf};
+    std::unique_ptr<QWidget> cadre{CreeCadre(p)};
+    EXPECT_EQ(cadre->windowTitle(), "TerraFLOT");
+    auto* notice = cadre->findChild<QWidget*>("Avertissement");
+    ASSERT_TRUE(notice);
+    EXPECT_EQ(notice->windowTitle(), "Avertissement");
+    QTest::mouseClick(notice->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    auto* zone = cadre->findChild<QWidget*>("Picture1");
+    QTest::mouseMove(zone, QPoint(int((p.m.OrigineX + 2.5 * p.m.LargeurColonne) / 15), 200));
+    QWidget* tableau = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Tableau_bord" && w->isVisible()) tableau = w;
+    ASSERT_TRUE(tableau);
+    EXPECT_EQ(tableau->windowTitle(), "Tableau de bord");
+    {
+        Reponse non("Non");
+        cadre->close();
+        ASSERT_TRUE(non.vue);
+        EXPECT_EQ(non.titre, "TERRAFLOT");
+    }
+    cadre->findChild<QAction*>("mnu_modifier")->trigger();
+    auto* preferences = cadre->findChild<QWidget*>(QString::fromUtf8("Préférences"));
+    ASSERT_TRUE(preferences);
+    EXPECT_EQ(preferences->windowTitle().toStdString(), p.Fen("Préférences").caption);
+}
+
 // Closing the frame asks once; "Non" keeps everything, "Oui" ends.
 TEST(Cadre, QuitQuestion) {
     Appli a;
@@ -289,6 +384,36 @@ void LanceSansFin(Appli& a) {
     ASSERT_TRUE(a.p.ihm.Timer1.enabled) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
 }
 
+// A reading too wide for its label is shown whole, leading digits
+// included; a reading that fits leaves the label as it was laid out.
+TEST(Cadre, DashboardValueShownWhole) {
+    Appli a;
+    a.cadre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(a.cadre.get()));
+    const int x = int((a.p.m.OrigineX + 2.5 * a.p.m.LargeurColonne) / 15);
+    QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    QTRY_VERIFY_WITH_TIMEOUT(a.Tableau() != nullptr, 2000);
+    QWidget* t = a.Tableau();
+    ASSERT_TRUE(t);
+    auto* l18 = t->findChild<QLabel*>("Label18");
+    ASSERT_TRUE(l18);
+    const QRect place = l18->geometry();
+    const QFont police = l18->font();
+    const double mv = a.p.m.MvCroute;
+    a.p.m.MvCroute = 1e25;   // a crust dense beyond reason: thirty-digit pressures
+    QTest::mouseMove(a.Zone(), QPoint(x, 210));
+    QTest::qWait(0);
+    const QString texte = l18->text();
+    EXPECT_GT(texte.size(), 28) << texte.toStdString();
+    EXPECT_LE(QFontMetrics(l18->font()).horizontalAdvance(texte), l18->contentsRect().width());
+    EXPECT_EQ(l18->geometry().right(), place.right());
+    a.p.m.MvCroute = mv;
+    QTest::mouseMove(a.Zone(), QPoint(x, 200));
+    QTest::qWait(0);
+    EXPECT_EQ(l18->geometry(), place);
+    EXPECT_EQ(l18->font(), police);
+}
+
 // While a question is open no erosion cycle runs behind it; answered, the
 // run goes on.
 TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
@@ -296,23 +421,23 @@ TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
     LanceSansFin(a);
     QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule >= 5, 20000);
     double pendant = -1, avant = -1;
-    auto essai = std::make_shared<std::function<void()>>();
-    *essai = [&, essai] {
+    std::function<void()> essai;
+    essai = [&] {
         auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!boite) {
-            QTimer::singleShot(5, *essai);
+            QTimer::singleShot(5, essai);
             return;
         }
         if (avant < 0) {
             avant = a.p.m.TempsEcoule;
-            QTimer::singleShot(50, *essai);   // 50 ticks' worth with the box open
+            QTimer::singleShot(50, essai);   // 50 ticks' worth with the box open
             return;
         }
         pendant = a.p.m.TempsEcoule;
         for (QAbstractButton* b : boite->buttons())
             if (b->text() == "Non") b->click();
     };
-    QTimer::singleShot(0, *essai);
+    QTimer::singleShot(0, essai);
     a.Action("Mnu_quitter")->trigger();
     EXPECT_EQ(pendant, avant);
     EXPECT_FALSE(a.p.ihm.ended);

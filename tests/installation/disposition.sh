@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build tree into a temporary prefix and checks what lands
-# there: the program with its help file beside it, the menu entry, the
-# AppStream description and the icon in every size, and nothing else.
+# there: the program, its help file in the data folder, the menu entry, the
+# AppStream description, the icon in every size, the manual page, the
+# Debian documentation and the example lessons, and nothing else.
 #   disposition.sh CMAKE BUILD SOURCES PROGRAMME AIDE(0|1) DOSSIER
 set -uo pipefail
 CMAKE=$1 BUILD=$2 SOURCES=$3 PROGRAMME=$4 AIDE=$5 DOSSIER=$6
@@ -18,12 +19,17 @@ fi
 
 ICONES=share/icons/hicolor
 attendus=(bin/terraflot share/applications/terraflot.desktop
-          share/metainfo/fr.terraflot.terraflot.metainfo.xml $ICONES/scalable/apps/terraflot.svg)
+          share/metainfo/fr.terraflot.terraflot.metainfo.xml $ICONES/scalable/apps/terraflot.svg
+          share/man/man1/terraflot.1.gz share/doc/terraflot/copyright share/doc/terraflot/changelog.gz)
+CHM=share/terraflot/terraflot.chm
 for t in $TAILLES_ICONE; do attendus+=("$ICONES/${t}x${t}/apps/terraflot.png"); done
+for l in bassin_oceanique calotte_glaciaire chaine_de_montagnes; do
+  attendus+=("share/terraflot/lecons/$l.terraflot")
+done
 if [ "$AIDE" = 1 ]; then
-  attendus+=(bin/terraflot.chm)
+  attendus+=($CHM)
 else
-  echo "Le fichier d'aide n'est pas encore construit (pas de cible terraflot_aide) : bin/terraflot.chm non vérifié."
+  echo "Le fichier d'aide n'est pas encore construit (pas de cible terraflot_aide) : $CHM non vérifié."
 fi
 
 # Exactly the expected files: no test program, library or header slips in.
@@ -41,8 +47,25 @@ if command -v readelf >/dev/null && [ -f "$P" ]; then
   chemins=$(readelf -d "$P" | grep -E 'R(UN)?PATH' || true)
   case "$chemins" in *"$BUILD"*) echec "bin/terraflot garde un chemin de l'arbre de construction : $chemins";; esac
 fi
-if [ "$AIDE" = 1 ] && [ -f "$PREFIXE/bin/terraflot.chm" ]; then
-  attendu "signature de bin/terraflot.chm" "$(head -c4 "$PREFIXE/bin/terraflot.chm")" "ITSF"
+if [ "$AIDE" = 1 ] && [ -f "$PREFIXE/$CHM" ]; then
+  attendu "signature de $CHM" "$(head -c4 "$PREFIXE/$CHM")" "ITSF"
+fi
+
+# Manual page and changelog: gzip without name nor time stamp; the page is
+# French troff that man reads without a warning.
+for f in share/man/man1/terraflot.1.gz share/doc/terraflot/changelog.gz; do
+  [ -f "$PREFIXE/$f" ] || continue
+  gzip -t "$PREFIXE/$f" 2>/dev/null || echec "$f n'est pas un fichier gzip"
+  attendu "date et nom dans l'en-tête gzip de $f" "$(od -An -tx1 -j4 -N4 "$PREFIXE/$f" | tr -d ' \n')$(od -An -tx1 -j3 -N1 "$PREFIXE/$f" | tr -d ' \n')" "0000000000"
+done
+PAGE=$PREFIXE/share/man/man1/terraflot.1.gz
+if [ -f "$PAGE" ] && command -v man >/dev/null; then
+  avertissements=$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$PAGE" 2>&1 >/dev/null)
+  [ -z "$avertissements" ] || echec "man signale des erreurs dans terraflot.1 : $avertissements"
+  texte=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$PAGE" 2>/dev/null)
+  for mot in "NOM" "SYNOPSIS" "OPTIONS" "FICHIERS" "--help" "--version" "/usr/share/terraflot/terraflot.chm" "Utiliser TerraFLOT"; do
+    grep -qF -- "$mot" <<<"$texte" || echec "la page de manuel ne contient pas « $mot »"
+  done
 fi
 
 # Icons: real PNG pictures of the size their folder names.
@@ -64,7 +87,8 @@ if [ -f "$D" ]; then
     echec "desktop-file-validate manque (paquet desktop-file-utils)"
   fi
   attendu "Name" "$(cle_desktop "$D" Name)" "TerraFLOT"
-  attendu "Categories" "$(cle_desktop "$D" Categories)" "Education;Science;Geology;"
+  # One main category, so that the program shows once in the menus.
+  attendu "Categories" "$(cle_desktop "$D" Categories)" "Education;Geology;"
   exe=$(cle_desktop "$D" Exec); exe=${exe%% *}
   [ -x "$PREFIXE/bin/$exe" ] || echec "Exec=$exe ne désigne pas un programme installé dans bin"
   attendu "Icon (nom des fichiers d'icône)" "$(cle_desktop "$D" Icon)" "terraflot"

@@ -25,7 +25,7 @@ attendu "Package" "$(champ Package)" "terraflot"
 attendu "Version" "$(champ Version)" "$VERSION"
 attendu "Architecture" "$(champ Architecture)" "$ARCH"
 attendu "Section" "$(champ Section)" "education"
-attendu "Maintainer" "$(champ Maintainer)" "Équipe TERRAFLOT"
+attendu "Maintainer" "$(champ Maintainer)" "Équipe TERRAFLOT <equipe@terraflot.fr>"
 # Every shared library the program links must be a dependency.
 dependances=$(champ Depends)
 for paquet in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libchm1; do
@@ -41,9 +41,15 @@ attendu "droits de l'icône SVG" "$(droits share/icons/hicolor/scalable/apps/ter
 for t in $TAILLES_ICONE; do
   attendu "droits de l'icône ${t}x${t}" "$(droits share/icons/hicolor/${t}x${t}/apps/terraflot.png)" "-rw-r--r-- root/root"
 done
+for f in share/man/man1/terraflot.1.gz share/doc/terraflot/copyright share/doc/terraflot/changelog.gz; do
+  attendu "droits de usr/$f" "$(droits $f)" "-rw-r--r-- root/root"
+done
 if [ "$AIDE" = 1 ]; then
-  attendu "droits de usr/bin/terraflot.chm" "$(droits bin/terraflot.chm)" "-rw-r--r-- root/root"
+  attendu "droits de usr/share/terraflot/terraflot.chm" "$(droits share/terraflot/terraflot.chm)" "-rw-r--r-- root/root"
 fi
+# Every folder: rwxr-xr-x root/root.
+autres=$(awk '$1 ~ /^d/ && ($1 != "drwxr-xr-x" || $2 != "root/root") { print $1, $2, $6 }' <<<"$contenu")
+[ -z "$autres" ] || echec "dossiers aux droits inattendus : $autres"
 if grep -q -v -E ' \./usr/' <<<"$(grep -v ' \./$' <<<"$contenu")"; then
   echec "le paquet installe hors de /usr :"; grep -v -E ' \./(usr/.*)?$' <<<"$contenu"
 fi
@@ -55,5 +61,11 @@ if command -v ldd >/dev/null; then
   manquantes=$(ldd "$DOSSIER/racine/usr/bin/terraflot" | grep 'not found' || true)
   [ -z "$manquantes" ] || echec "bibliothèques introuvables : $manquantes"
 fi
+
+# The changelog's latest entry is this version, signed by the maintainer.
+journal=$(gzip -dc "$DOSSIER/racine/usr/share/doc/terraflot/changelog.gz" 2>/dev/null)
+attendu "première ligne du changelog" "$(head -n1 <<<"$journal")" "terraflot ($VERSION) unstable; urgency=medium"
+signature=$(sed -n 's/^ -- \(.*>\)  .*/\1/p' <<<"$journal" | head -n1)
+attendu "signataire du changelog" "$signature" "$(champ Maintainer)"
 
 bilan "Paquet Debian"

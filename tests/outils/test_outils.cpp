@@ -48,10 +48,12 @@ std::vector<Colonnes> Colonnes_(const Modele& m) {
 TEST(Reperage, ErosionLevelBetweenSeaLevelAndSurface) {
     Session s;
     s.Presse(5, 2000);
-    s.m.ReperageErosion = true;
-    // The marking wins over every mode, Moho included.
+    // While the erosion panel shows, the marking wins over every mode flag,
+    // Moho included.
     Menu(s.p, "mnu_modifmoho");
     ASSERT_TRUE(s.m.ModeMoho);
+    s.m.ReperageErosion = true;
+    s.p.ihm.Picture2_visible = true;
     const auto avant = Colonnes_(s.m);
     const QImage image = s.p.dessin.Image().copy();
 
@@ -83,7 +85,13 @@ TEST(Reperage, ErosionLevelBetweenSeaLevelAndSurface) {
     // The level is kept to the metre.
     s.Presse(5, 1234.5678);
     EXPECT_DOUBLE_EQ(s.m.ProfilErosion[5], 1.235);
-    EXPECT_TRUE(s.m.ReperageErosion) << "a mode or a press disarmed the marking";
+    EXPECT_TRUE(s.m.ReperageErosion) << "a press disarmed the marking";
+
+    // The panel hidden, the press goes to the Moho branch.
+    s.p.ihm.Picture2_visible = false;
+    s.Presse(5, -50000);
+    EXPECT_DOUBLE_EQ(s.m.ProfMoho[5], 50.0);
+    EXPECT_DOUBLE_EQ(s.m.ProfilErosion[5], 1.235);
 }
 
 TEST(Profil, EqualCrustAndMantleDensitiesRefused) {

@@ -5,6 +5,7 @@
 //   #refused             the previous action was refused
 //   #same                the last dump equals the one before it, messages aside
 // A path is slash-separated: columns/EpCroute/5, labels/Quiral.Label8.
+// Every dump is read strictly: an object may not hold a key twice.
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QJsonArray>
@@ -14,6 +15,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "moteur.h"
@@ -49,6 +51,44 @@ std::string Texte(const QJsonValue& v) {
     a.append(v);
     std::string s = QJsonDocument(a).toJson(QJsonDocument::Compact).toStdString();
     return s.substr(1, s.size() - 2);
+}
+
+// The first key that some object of the JSON text holds twice, or "".
+// A string followed by a colon is a key; the text is otherwise well formed.
+std::string CleRepetee(const std::string& s) {
+    std::vector<std::set<std::string>> cles;   // one per open object
+    std::vector<bool> objet;                   // open containers: object or array
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        const char c = s[i];
+        if (c == '"') {
+            std::string t;
+            for (++i; i < s.size() && s[i] != '"'; ++i) {
+                if (s[i] == '\\' && i + 1 < s.size()) t += s[i++];
+                t += s[i];
+            }
+            std::size_t j = i + 1;
+            while (j < s.size() && std::isspace(static_cast<unsigned char>(s[j]))) ++j;
+            if (j < s.size() && s[j] == ':' && !objet.empty() && objet.back() &&
+                !cles.back().insert(t).second)
+                return t;
+        } else if (c == '{') {
+            objet.push_back(true);
+            cles.emplace_back();
+        } else if (c == '[') {
+            objet.push_back(false);
+        } else if ((c == '}' || c == ']') && !objet.empty()) {
+            if (objet.back()) cles.pop_back();
+            objet.pop_back();
+        }
+    }
+    return "";
+}
+
+TEST(LectureStricte, RepeatedKeysFound) {
+    EXPECT_EQ(CleRepetee(R"({"a":{"v":true},"b":[{"a":1}],"c":{"a":{"a":2}}})"), "");
+    EXPECT_EQ(CleRepetee(R"({"a":{"v":true},"a":{"w":1}})"), "a");
+    EXPECT_EQ(CleRepetee(R"({"x":[{"k":"a:","k" : 2}]})"), "k");
+    EXPECT_EQ(CleRepetee(R"({"t":"\"q\":","q":1})"), "");
 }
 
 class Scenario : public ::testing::TestWithParam<std::string> {};
@@ -114,6 +154,8 @@ TEST_P(Scenario, Attentes) {
         }
         derniereSortie = s;
         if (s.rfind("{\"refused\"", 0) != 0 && s.rfind("{\"error\"", 0) != 0) {
+            const std::string cle = CleRepetee(s);
+            EXPECT_EQ(cle, "") << ou << ": the key \"" << cle << "\" is written twice";
             precedent = dump;
             dump = QJsonDocument::fromJson(QByteArray::fromStdString(s)).object();
         }

@@ -53,8 +53,8 @@ dump
 #~ columns/EpSediments/3 0.5 0.0000001
 #~ columns/EpGlace/3 1 0.0000001
 
-# The melt: every ice sheet goes; the surface keeps its value until the
-# next press or re-balance.  The melt item is out of reach after a deposit.
+# The melt: every ice sheet goes and the surface comes down to the basement
+# and sediments left.  The melt item is out of reach after a deposit.
 menu mnu_fonte
 #refused
 menu mnu_glaciation
@@ -63,8 +63,9 @@ menu mnu_fonte
 dump
 #= columns/EpGlace/3 0
 #= columns/EpGlace/6 0
-#~ columns/AltSurface/3 2.5 0.0000001
-#~ columns/AltSurface/6 0.8 0.0000001
+#~ columns/AltSurface/3 1.5 0.0000001
+#~ columns/EpCroute/3 31.5 0.0000001
+#= columns/AltSurface/6 0
 #= labels/Quiral.Label7 ""
 #= flags/ModeGlaciation true
 #= menus/mnu_glaciation/checked true

@@ -61,7 +61,7 @@ pressalt 3 400
 dump
 #~ columns/AltSocle/3 0.4 0.0000001
 #~ columns/EpSocle/3 30.4 0.0000001
-#~ columns/EpCroute/3 31 0.0000001
+#~ columns/EpCroute/3 30.4 0.0000001
 #~ columns/AltSurface/3 0.4 0.0000001
 #= columns/ErosionCumulee/3 0
 pressalt 3 9000.5

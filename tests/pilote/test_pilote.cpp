@@ -1,0 +1,141 @@
+// terraflot-replay run as a program: every output line is UTF-8 JSON, and a
+// script that cannot be read or a picture that cannot be written stops it
+// with an error line and exit status 2.
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Sortie {
+    int etat = -1;
+    std::vector<std::string> lignes;
+};
+
+// Runs the driver on `argument` (a file), or on `script` through a file of
+// our own when `argument` is empty.
+Sortie Lance(const std::string& script, std::string argument = {}) {
+    const fs::path dossier = fs::temp_directory_path() / ("terraflot-pilote-" + std::to_string(::getpid()));
+    fs::create_directories(dossier);
+    if (argument.empty()) {
+        argument = (dossier / "script.tf").string();
+        std::ofstream(argument, std::ios::binary) << script;
+    }
+    const std::string commande = std::string(PILOTE) + " '" + argument + "' 2>/dev/null";
+    Sortie s;
+    FILE* f = ::popen(commande.c_str(), "r");
+    if (!f) return s;
+    std::string texte;
+    char tampon[4096];
+    for (size_t n; (n = std::fread(tampon, 1, sizeof tampon, f)) > 0;) texte.append(tampon, n);
+    const int etat = ::pclose(f);
+    s.etat = WIFEXITED(etat) ? WEXITSTATUS(etat) : -1;
+    std::istringstream in(texte);
+    for (std::string l; std::getline(in, l);) s.lignes.push_back(l);
+    return s;
+}
+
+// True when `s` is UTF-8 throughout: lead bytes with their continuation
+// bytes, no overlong forms, no surrogates, nothing above U+10FFFF.
+bool Utf8Valide(const std::string& s) {
+    for (size_t k = 0; k < s.size();) {
+        const auto c = static_cast<unsigned char>(s[k]);
+        const size_t suite = c < 0x80 ? 0 : c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2
+                             : c >= 0xF0 && c <= 0xF4 ? 3 : 4;
+        if (suite == 4 || k + suite >= s.size()) return false;
+        unsigned long cp = suite == 0 ? c : c & (0x3F >> suite);
+        for (size_t j = 1; j <= suite; ++j) {
+            const auto d = static_cast<unsigned char>(s[k + j]);
+            if ((d & 0xC0) != 0x80) return false;
+            cp = cp << 6 | (d & 0x3F);
+        }
+        if ((suite == 2 && cp < 0x800) || (suite == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
+            (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        k += suite + 1;
+    }
+    return true;
+}
+
+QJsonObject Json(const std::string& ligne) {
+    return QJsonDocument::fromJson(QByteArray::fromStdString(ligne)).object();
+}
+
+} // namespace
+
+TEST(Pilote, LignesEnUtf8) {
+    // A refused line and an error line carrying bytes that are not UTF-8.
+    const Sortie s = Lance("menu caf\xe9\xff\n" "click \xc3\n" "menu \xed\xa0\x80x\n" "\xfe\xfe 1\n");
+    EXPECT_EQ(s.etat, 2);
+    ASSERT_EQ(s.lignes.size(), 4u);
+    for (const std::string& l : s.lignes) {
+        EXPECT_TRUE(Utf8Valide(l)) << l;
+        EXPECT_FALSE(Json(l).isEmpty()) << l;
+    }
+    EXPECT_EQ(Json(s.lignes[0])["refused"].toString(), QString::fromUtf8("menu caf\uFFFD\uFFFD"));
+    EXPECT_EQ(Json(s.lignes[1])["refused"].toString(), QString::fromUtf8("click \uFFFD"));
+    EXPECT_EQ(Json(s.lignes[3])["line"].toInt(), 4);
+    EXPECT_TRUE(Json(s.lignes[3])["error"].toString().contains(QString::fromUtf8("\uFFFD\uFFFD")));
+}
+
+TEST(Pilote, ScriptIllisible) {
+    struct Cas {
+        const char* nom;
+        std::string argument;
+        std::string script;
+        int ligne;
+    };
+    const std::string zeros(70000, '\0');
+    for (const Cas& c : {Cas{"dossier", "/tmp", "", 1}, Cas{"mémoire", "/proc/self/mem", "", 1},
+                         Cas{"absent", "/nulle/part/script.tf", "", 1},
+                         Cas{"ligne de 70 000 zéros", "", "dump\n" + zeros + "\n", 2},
+                         Cas{"ligne trop longue sans fin", "", "dump\n" + std::string(70000, 'a'), 2}}) {
+        SCOPED_TRACE(c.nom);
+        const Sortie s = Lance(c.script, c.argument);
+        EXPECT_EQ(s.etat, 2);
+        ASSERT_FALSE(s.lignes.empty());
+        const QJsonObject e = Json(s.lignes.back());
+        EXPECT_TRUE(e.contains("error")) << s.lignes.back();
+        EXPECT_EQ(e["line"].toInt(), c.ligne);
+    }
+    // 64 KiB exactly is still a line.
+    const Sortie bord = Lance("#" + std::string(65535, 'a') + "\ndump\n");
+    EXPECT_EQ(bord.etat, 0);
+    EXPECT_EQ(bord.lignes.size(), 1u);
+}
+
+TEST(Pilote, ImageQuiNePeutPasEtreEcrite) {
+    for (const char* fichier : {"/dev/full", "/nulle/part/image.png", "/proc/version"}) {
+        SCOPED_TRACE(fichier);
+        const Sortie s = Lance(std::string("png ") + fichier + "\ndump\n");
+        EXPECT_EQ(s.etat, 2);
+        ASSERT_EQ(s.lignes.size(), 1u);
+        EXPECT_EQ(Json(s.lignes[0])["line"].toInt(), 1);
+        EXPECT_TRUE(Json(s.lignes[0]).contains("error"));
+    }
+    const std::string bon = (fs::temp_directory_path() / ("terraflot-pilote-" + std::to_string(::getpid())) /
+                             "image.png").string();
+    const Sortie s = Lance("png " + bon + "\n");
+    EXPECT_EQ(s.etat, 0);
+    EXPECT_GT(fs::file_size(bon), 100u);
+}
+
+TEST(Pilote, BornesDeTickEtResize) {
+    EXPECT_EQ(Lance("tick 1000000\n").etat, 0);
+    EXPECT_EQ(Lance("tick 1000001\n").etat, 2);
+    EXPECT_EQ(Lance("resize 10000000 10000000\n").etat, 0);
+    EXPECT_EQ(Lance("resize 10000001 100\n").etat, 2);
+    EXPECT_EQ(Lance("resize 100 10000001\n").etat, 2);
+}
