@@ -1,5 +1,9 @@
 #include "etat.h"
 
+#include <stdexcept>
+
+#include "menus.h"
+
 namespace terraflot {
 
 Programme::Programme(Plateforme& plateforme) : pf(plateforme), dessin(m) {}
@@ -31,16 +35,35 @@ const std::string& Programme::Label(std::string_view cle) const {
     return it == ihm.labels.end() ? vide : it->second;
 }
 
+namespace {
+// A name that no window or menu item has is a slip in the program itself:
+// it stops at once rather than growing a state entry nobody shows.
+template <class Liste>
+bool Parmi(const Liste& noms, std::string_view nom) {
+    for (std::string_view n : noms)
+        if (n == nom) return true;
+    return false;
+}
+
+bool MenuConnu(std::string_view nom) {
+    for (const DefinitionMenu& d : MENUS_QUIRAL)
+        if (nom == d.nom) return true;
+    return Parmi(MENUS_PREFERENCES, nom);
+}
+} // namespace
+
 ElementMenu& Programme::MenuItem(std::string_view nom) {
     auto it = ihm.menus.find(nom);
-    if (it == ihm.menus.end()) it = ihm.menus.emplace(std::string(nom), ElementMenu{}).first;
-    return it->second;
+    if (it != ihm.menus.end()) return it->second;
+    if (!MenuConnu(nom)) throw std::logic_error("élément de menu inconnu : " + std::string(nom));
+    return ihm.menus.emplace(std::string(nom), ElementMenu{}).first->second;
 }
 
 Fenetre& Programme::Fen(std::string_view nom) {
     auto it = ihm.fenetres.find(nom);
-    if (it == ihm.fenetres.end()) it = ihm.fenetres.emplace(std::string(nom), Fenetre{}).first;
-    return it->second;
+    if (it != ihm.fenetres.end()) return it->second;
+    if (!Parmi(FENETRES, nom)) throw std::logic_error("fenêtre inconnue : " + std::string(nom));
+    return ihm.fenetres.emplace(std::string(nom), Fenetre{}).first->second;
 }
 
 bool Programme::Chargee(std::string_view fenetre) const {
@@ -72,8 +95,7 @@ void Programme::Decharge(std::string_view fenetre) {
 }
 
 void FinProgramme(Programme& p) {
-    for (const char* nom : {"Tableau_bord", "Avertissement", "Préférences", "Aide", "Apropos",
-                            "Quiral", "MDIForm1"})
+    for (const char* nom : FENETRES)
         if (p.Chargee(nom)) p.Decharge(nom);
     p.ihm.Timer1.enabled = false;
     p.ihm.ended = true;

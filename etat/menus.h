@@ -41,4 +41,12 @@ inline constexpr DefinitionMenu MENUS_QUIRAL[] = {
     {"mnu_apropos", "mnu_aide", "A propos de ", false, true},
 };
 
+// The menu items of the parameters dialog, keyed with its window's name.
+inline constexpr const char* MENUS_PREFERENCES[] = {"Préférences.mnu_quitter",
+                                                    "Préférences.mnu_défaut"};
+
+// Every window of the program, in the order they close at the end.
+inline constexpr const char* FENETRES[] = {"Tableau_bord", "Avertissement", "Préférences", "Aide",
+                                           "Apropos",      "Quiral",        "MDIForm1"};
+
 } // namespace terraflot

@@ -112,4 +112,40 @@ struct Modele {
     double AltRepereIntermediaireM = 0;
 };
 
+// Every per-column array by its name, in the order the driver dumps them.
+struct TableauNomme {
+    const char* nom;
+    Colonnes Modele::*tableau;
+};
+
+inline constexpr TableauNomme TABLEAUX_COLONNES[] = {
+    {"AltSurface", &Modele::AltSurface},
+    {"AltProfil", &Modele::AltProfil},
+    {"AltSocle", &Modele::AltSocle},
+    {"HauteurEau", &Modele::HauteurEau},
+    {"EpGlace", &Modele::EpGlace},
+    {"EpSediments", &Modele::EpSediments},
+    {"EpSocle", &Modele::EpSocle},
+    {"EpSocleM", &Modele::EpSocleM},
+    {"EpCroute", &Modele::EpCroute},
+    {"ProfMoho", &Modele::ProfMoho},
+    {"EpManteau", &Modele::EpManteau},
+    {"PressionCompensation", &Modele::PressionCompensation},
+    {"ProfRepereProfondCol", &Modele::ProfRepereProfondCol},
+    {"ProfRepereIntermediaireCol", &Modele::ProfRepereIntermediaireCol},
+    {"AltRepereProfond", &Modele::AltRepereProfond},
+    {"AltRepereIntermediaire", &Modele::AltRepereIntermediaire},
+    {"HautRepereProfond0", &Modele::HautRepereProfond0},
+    {"HautRepereIntermediaire0", &Modele::HautRepereIntermediaire0},
+    {"HautRepereProfond", &Modele::HautRepereProfond},
+    {"HautRepereIntermediaire", &Modele::HautRepereIntermediaire},
+    {"PressionRepereProfond", &Modele::PressionRepereProfond},
+    {"PressionRepereIntermediaire", &Modele::PressionRepereIntermediaire},
+    {"ProfilErosion", &Modele::ProfilErosion},
+    {"ErosionCumulee", &Modele::ErosionCumulee},
+    {"ErosionCycle", &Modele::ErosionCycle},
+    {"LimiteInitialeIntermediaire", &Modele::LimiteInitialeIntermediaire},
+    {"LimiteInitialeProfond", &Modele::LimiteInitialeProfond},
+};
+
 } // namespace terraflot

@@ -234,38 +234,9 @@ std::string Moteur::Dump() {
     j.FinObjet();
 
     j.Cle("columns").Objet();
-    const std::pair<const char*, const Colonnes*> colonnes[] = {
-        {"AltSurface", &m.AltSurface},
-        {"AltProfil", &m.AltProfil},
-        {"AltSocle", &m.AltSocle},
-        {"HauteurEau", &m.HauteurEau},
-        {"EpGlace", &m.EpGlace},
-        {"EpSediments", &m.EpSediments},
-        {"EpSocle", &m.EpSocle},
-        {"EpSocleM", &m.EpSocleM},
-        {"EpCroute", &m.EpCroute},
-        {"ProfMoho", &m.ProfMoho},
-        {"EpManteau", &m.EpManteau},
-        {"PressionCompensation", &m.PressionCompensation},
-        {"ProfRepereProfondCol", &m.ProfRepereProfondCol},
-        {"ProfRepereIntermediaireCol", &m.ProfRepereIntermediaireCol},
-        {"AltRepereProfond", &m.AltRepereProfond},
-        {"AltRepereIntermediaire", &m.AltRepereIntermediaire},
-        {"HautRepereProfond0", &m.HautRepereProfond0},
-        {"HautRepereIntermediaire0", &m.HautRepereIntermediaire0},
-        {"HautRepereProfond", &m.HautRepereProfond},
-        {"HautRepereIntermediaire", &m.HautRepereIntermediaire},
-        {"PressionRepereProfond", &m.PressionRepereProfond},
-        {"PressionRepereIntermediaire", &m.PressionRepereIntermediaire},
-        {"ProfilErosion", &m.ProfilErosion},
-        {"ErosionCumulee", &m.ErosionCumulee},
-        {"ErosionCycle", &m.ErosionCycle},
-        {"LimiteInitialeIntermediaire", &m.LimiteInitialeIntermediaire},
-        {"LimiteInitialeProfond", &m.LimiteInitialeProfond},
-    };
-    for (const auto& [nom, tableau] : colonnes) {
+    for (const auto& [nom, tableau] : TABLEAUX_COLONNES) {
         j.Cle(nom).Tableau();
-        for (double x : *tableau) j.Nombre(x);
+        for (double x : m.*tableau) j.Nombre(x);
         j.FinTableau();
     }
     j.FinObjet();

@@ -32,22 +32,9 @@ std::string Joue(Moteur& moteur, const std::string& script) {
 
 // First stored value that is not finite, or "".
 std::string NonFini(const Modele& m) {
-    const std::pair<const char*, const Colonnes*> tableaux[] = {
-        {"AltSurface", &m.AltSurface}, {"AltProfil", &m.AltProfil}, {"AltSocle", &m.AltSocle},
-        {"HauteurEau", &m.HauteurEau}, {"EpGlace", &m.EpGlace}, {"EpSediments", &m.EpSediments},
-        {"EpSocle", &m.EpSocle}, {"EpSocleM", &m.EpSocleM}, {"EpCroute", &m.EpCroute},
-        {"ProfMoho", &m.ProfMoho}, {"EpManteau", &m.EpManteau},
-        {"PressionCompensation", &m.PressionCompensation},
-        {"AltRepereProfond", &m.AltRepereProfond}, {"AltRepereIntermediaire", &m.AltRepereIntermediaire},
-        {"HautRepereProfond", &m.HautRepereProfond},
-        {"HautRepereIntermediaire", &m.HautRepereIntermediaire},
-        {"PressionRepereProfond", &m.PressionRepereProfond},
-        {"PressionRepereIntermediaire", &m.PressionRepereIntermediaire},
-        {"ProfilErosion", &m.ProfilErosion}, {"ErosionCumulee", &m.ErosionCumulee},
-        {"ErosionCycle", &m.ErosionCycle}};
-    for (const auto& [nom, t] : tableaux)
+    for (const auto& [nom, t] : TABLEAUX_COLONNES)
         for (int i = 0; i < NB_ELEMENTS; ++i)
-            if (!std::isfinite((*t)[i])) return std::string(nom) + "[" + std::to_string(i) + "]";
+            if (!std::isfinite((m.*t)[i])) return std::string(nom) + "[" + std::to_string(i) + "]";
     for (double x : {m.SommeErosion, m.TempsEcoule, m.EpSocleMax, m.YCurseur})
         if (!std::isfinite(x)) return "a scalar";
     return {};

@@ -39,10 +39,9 @@ struct Session {
 
 // Every per-column array of the model, for "nothing changed" checks.
 std::vector<Colonnes> Colonnes_(const Modele& m) {
-    return {m.AltSurface, m.AltProfil, m.AltSocle, m.HauteurEau, m.EpGlace, m.EpSediments,
-            m.EpSocle, m.EpSocleM, m.EpCroute, m.ProfMoho, m.EpManteau,
-            m.AltRepereProfond, m.AltRepereIntermediaire, m.HautRepereProfond,
-            m.HautRepereIntermediaire, m.ProfilErosion, m.ErosionCumulee};
+    std::vector<Colonnes> v;
+    for (const auto& [nom, tableau] : TABLEAUX_COLONNES) v.push_back(m.*tableau);
+    return v;
 }
 
 TEST(Reperage, ErosionLevelBetweenSeaLevelAndSurface) {
@@ -229,6 +228,21 @@ TEST(Section, HourglassDuringReadjustmentAndQuittingAsksOnce) {
     EXPECT_TRUE(s.p.ihm.ended);
     ASSERT_EQ(s.NbMessages(), 1u) << "quitting asked twice";
     EXPECT_EQ(s.Dernier().reponse, Reponse::Oui);
+}
+
+// A window or menu item name the program does not have is a slip in the
+// program: the state refuses it at once and keeps no entry for it.
+TEST(Etat, UnknownWindowOrMenuNameIsAProgrammingError) {
+    Session s;
+    const size_t fenetres = s.p.ihm.fenetres.size(), menus = s.p.ihm.menus.size();
+    EXPECT_THROW(s.p.Fen("Quiral2"), std::logic_error);
+    EXPECT_THROW(s.p.MenuItem("mnu_inexistant"), std::logic_error);
+    EXPECT_THROW(s.p.MenuItem("Préférences.mnu_profil"), std::logic_error);
+    EXPECT_EQ(s.p.ihm.fenetres.size(), fenetres);
+    EXPECT_EQ(s.p.ihm.menus.size(), menus);
+    EXPECT_EQ(s.p.MenuItem("mnu_profil").caption,
+              "Construire un nouveau profil topographique équilibré");
+    EXPECT_TRUE(s.p.Fen("Quiral").loaded);
 }
 
 } // namespace

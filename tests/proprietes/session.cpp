@@ -28,43 +28,6 @@ using terraflot::Programme;
 
 namespace {
 
-using Tableau = Colonnes Modele::*;
-
-struct TableauNomme {
-    const char* nom;
-    Tableau tableau;
-};
-
-constexpr TableauNomme TABLEAUX[] = {
-    {"AltSurface", &Modele::AltSurface},
-    {"AltProfil", &Modele::AltProfil},
-    {"AltSocle", &Modele::AltSocle},
-    {"HauteurEau", &Modele::HauteurEau},
-    {"EpGlace", &Modele::EpGlace},
-    {"EpSediments", &Modele::EpSediments},
-    {"EpSocle", &Modele::EpSocle},
-    {"EpSocleM", &Modele::EpSocleM},
-    {"EpCroute", &Modele::EpCroute},
-    {"ProfMoho", &Modele::ProfMoho},
-    {"EpManteau", &Modele::EpManteau},
-    {"PressionCompensation", &Modele::PressionCompensation},
-    {"ProfRepereProfondCol", &Modele::ProfRepereProfondCol},
-    {"ProfRepereIntermediaireCol", &Modele::ProfRepereIntermediaireCol},
-    {"AltRepereProfond", &Modele::AltRepereProfond},
-    {"AltRepereIntermediaire", &Modele::AltRepereIntermediaire},
-    {"HautRepereProfond0", &Modele::HautRepereProfond0},
-    {"HautRepereIntermediaire0", &Modele::HautRepereIntermediaire0},
-    {"HautRepereProfond", &Modele::HautRepereProfond},
-    {"HautRepereIntermediaire", &Modele::HautRepereIntermediaire},
-    {"PressionRepereProfond", &Modele::PressionRepereProfond},
-    {"PressionRepereIntermediaire", &Modele::PressionRepereIntermediaire},
-    {"ProfilErosion", &Modele::ProfilErosion},
-    {"ErosionCumulee", &Modele::ErosionCumulee},
-    {"ErosionCycle", &Modele::ErosionCycle},
-    {"LimiteInitialeIntermediaire", &Modele::LimiteInitialeIntermediaire},
-    {"LimiteInitialeProfond", &Modele::LimiteInitialeProfond},
-};
-
 // Plain decimal form, as the driver reads numbers (no exponent).
 std::string Nombre(double x) {
     char tampon[400];
@@ -233,7 +196,7 @@ Echec Rate(size_t ligne, std::string sorte, std::string detail) {
 
 // Every value the model stores is finite.
 std::string NonFini(const Modele& m) {
-    for (const auto& [nom, t] : TABLEAUX)
+    for (const auto& [nom, t] : terraflot::TABLEAUX_COLONNES)
         for (int i = 0; i < terraflot::NB_ELEMENTS; ++i)
             if (!std::isfinite((m.*t)[i]))
                 return std::string(nom) + "[" + std::to_string(i) + "] = " + Nombre((m.*t)[i]);
@@ -257,7 +220,7 @@ std::string NonFini(const Modele& m) {
 
 // Element 0 of every array keeps the value it had after start-up.
 std::string ElementZero(const Modele& m, const Modele& depart) {
-    for (const auto& [nom, t] : TABLEAUX)
+    for (const auto& [nom, t] : terraflot::TABLEAUX_COLONNES)
         if (!((m.*t)[0] == (depart.*t)[0]))
             return std::string(nom) + "[0] = " + Nombre((m.*t)[0]) + ", " + Nombre((depart.*t)[0]) +
                    " after start-up";
