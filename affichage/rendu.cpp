@@ -10,8 +10,6 @@ namespace terraflot {
 
 namespace {
 
-int Derniere(const Modele& m) { return std::clamp<int>(m.NbColonnes, 0, COLONNE_MAX); }
-
 void MetEchelleHorizontale(Modele& m) {
     m.HauteurGraphe = m.HauteurZone;
     m.LargeurGraphe = m.LargeurZone;
@@ -66,7 +64,7 @@ void Rafraichit(Programme& p) {
     Modele& m = p.m;
     p.dessin.Efface();
     MetEchelleHorizontale(m);
-    for (int k = 1; k <= Derniere(m); ++k) {
+    for (int k = 1; k <= ColonnesEnService(m); ++k) {
         m.ProfMoho[k] = m.EpSocle[k] + m.EpCrouteRef - m.EpCrouteRefSauve - m.AltSocle[k];
         MetHauteurEau(m, k);
         m.AltSurface[k] = m.AltProfil[k];
@@ -83,7 +81,7 @@ void rafraichit3(Programme& p) {
     Modele& m = p.m;
     p.dessin.Efface();
     MetEchelleHorizontale(m);
-    for (int k = 1; k <= Derniere(m); ++k) {
+    for (int k = 1; k <= ColonnesEnService(m); ++k) {
         m.AltRepereProfond[k] = -m.ProfRepereProfondSauve;
         m.AltRepereIntermediaire[k] = -m.ProfRepereIntermediaireSauve;
         m.PressionRepereIntermediaire[k] = m.AltRepereIntermediaire[k];
@@ -141,7 +139,7 @@ void mnu_ReprésenterNiveauxRepères_Click(Programme& p) {
         m.RepresenteReperes = false;
         p.MenuItem("mnu_ReprésenterNiveauxRepères").caption = "Représenter les niveaux repères";
     }
-    for (int k = 1; k <= Derniere(m); ++k) {
+    for (int k = 1; k <= ColonnesEnService(m); ++k) {
         m.LimiteInitialeIntermediaire[k] = m.AltRepereIntermediaire[k];
         Redessine(p, k);
     }

@@ -16,7 +16,7 @@ void mnu_Anim_érosion_Click(Programme& p) {
     if (p.Chargee("Préférences")) p.Decharge("Préférences");
     p.MenuItem("mnu_modifier").enabled = false;
 
-    const int n = ColonnesErosion(m);
+    const int n = ColonnesEnService(m);
     for (int i = 1; i <= n; ++i) {
         if (!ControleColonne(p, i)) return;
         p.dessin.DessineRectangle2(i, m.AltSocle[i], m.EpSocle[i], m.EpGlace[i], m.EpSediments[i]);

@@ -9,11 +9,6 @@ namespace terraflot {
 
 struct Programme;
 
-// Columns in use, never beyond the arrays.
-inline int ColonnesErosion(const Modele& m) {
-    return std::clamp<int>(m.NbColonnes, 0, COLONNE_MAX);
-}
-
 // The two tests of the erosion check on column i: pressure at the
 // compensation level equal to the reference pressure, then no ice.  Stores
 // the column's pressure; shows the message and returns false on failure.

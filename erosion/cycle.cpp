@@ -144,7 +144,7 @@ bool ControleColonne(Programme& p, int i) {
 }
 
 bool ControleAvantErosion(Programme& p) {
-    const int n = ColonnesErosion(p.m);
+    const int n = ColonnesEnService(p.m);
     for (int i = 1; i <= n; ++i)
         if (!ControleColonne(p, i)) return false;
     return true;
@@ -152,7 +152,7 @@ bool ControleAvantErosion(Programme& p) {
 
 void CycleErosion(Programme& p, bool tick) {
     Modele& m = p.m;
-    const int n = ColonnesErosion(m);
+    const int n = ColonnesEnService(m);
     const bool seule = m.ErosionSeule;
 
     // "Démarrer" has already attached the levels to the crust for the ticks.
@@ -240,7 +240,7 @@ void HLBBttn2_Click(Programme& p) {
 
 void HLBBttn5_Click(Programme& p) {
     Modele& m = p.m;
-    const int n = ColonnesErosion(m);
+    const int n = ColonnesEnService(m);
     for (int i = 1; i <= n; ++i) {
         m.ProfilErosion[i] = 0;
         Redessine(p, i);

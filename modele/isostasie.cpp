@@ -8,11 +8,6 @@ namespace terraflot {
 double Int(double x) { return std::floor(x); }
 double AuMetre(double x) { return Int(x * 1000 + 0.5) / 1000; }
 
-namespace {
-// Columns in use, never beyond the arrays.
-int Derniere(const Modele& m) { return std::clamp<int>(m.NbColonnes, 0, COLONNE_MAX); }
-} // namespace
-
 double CalculeEpCroute(double e, double epGlace, double epSediments, double hauteurEau,
                        double mvOcean, double mvGlace, double mvSediments, double mvCroute,
                        double mvManteau, double epCrouteRef, double nivCompensation) {
@@ -125,7 +120,7 @@ void EauEtGlace(Modele& m, int i) {
 
 void RééQUILIBRAGE(Modele& m, DessinColonnes& d) {
     const double H0 = m.EpCrouteRef;
-    const int n = Derniere(m);
+    const int n = ColonnesEnService(m);
     for (int passe = 0; passe < 10; ++passe) {
         for (int i = 1; i <= n; ++i) {
             m.AltRepereProfond[i] = -m.ProfRepereProfond;
@@ -161,7 +156,7 @@ void RééQUILIBRAGE(Modele& m, DessinColonnes& d) {
 
 void Rééquilibrage2(Modele& m, DessinColonnes& d) {
     const double H0 = m.EpCrouteRef;
-    const int n = Derniere(m);
+    const int n = ColonnesEnService(m);
     for (int passe = 0; passe < 10; ++passe) {
         for (int i = 1; i <= n; ++i) {
             const double T = m.EpSocle[i] = Int(m.EpSocle[i] * 10 + 0.5) / 10;
@@ -198,7 +193,7 @@ void Rééquilibrage2(Modele& m, DessinColonnes& d) {
 }
 
 void CalculeEpSocleMax(Modele& m) {
-    const int n = Derniere(m);
+    const int n = ColonnesEnService(m);
     Colonnes copie{};
     for (int k = 1; k <= n; ++k) copie[k] = m.EpSocle[k];
     // One bubble pass carries the largest value to the end.

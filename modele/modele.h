@@ -3,6 +3,7 @@
 // Plain C++: no Qt here.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -111,6 +112,11 @@ struct Modele {
     double AltRepereProfondM = 0;
     double AltRepereIntermediaireM = 0;
 };
+
+// Columns in use, never beyond the arrays.
+inline int ColonnesEnService(const Modele& m) {
+    return std::clamp<int>(m.NbColonnes, 0, COLONNE_MAX);
+}
 
 // Every per-column array by its name, in the order the driver dumps them.
 struct TableauNomme {

@@ -17,11 +17,6 @@ inline constexpr const char* NIVEAUX_NON_INITIALISES =
 inline constexpr const char* STATUT_PROFIL =
     "Construction d'un profil topographique équilibré du socle .";
 
-// Columns in use, never beyond the arrays.
-inline int ColonnesEnService(const Modele& m) {
-    return std::clamp<int>(m.NbColonnes, 0, COLONNE_MAX);
-}
-
 // Redraws column i: its layers, then its notable levels.
 inline void RedessineColonne(Programme& p, int i) {
     const Modele& m = p.m;
