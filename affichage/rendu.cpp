@@ -23,13 +23,13 @@ void MetHauteurEau(Modele& m, int k) {
     else m.HauteurEau[k] = -(m.AltSocle[k] * 1000 + m.EpSediments[k] * 1000);
 }
 
-void Redessine(Programme& p, int k) {
-    Modele& m = p.m;
+} // namespace
+
+void RedessineColonne(Programme& p, int k) {
+    const Modele& m = p.m;
     p.dessin.DessineRectangle2(k, m.AltSocle[k], m.EpSocle[k], m.EpGlace[k], m.EpSediments[k]);
     p.dessin.ReprésenteNiveauxRemarquables(k);
 }
-
-} // namespace
 
 void LegendeNiveaux(Programme& p) {
     const Modele& m = p.m;
@@ -69,7 +69,7 @@ void Rafraichit(Programme& p) {
         MetHauteurEau(m, k);
         m.AltSurface[k] = m.AltProfil[k];
         m.EpManteau[k] = m.NivCompensation - m.EpSocle[k] + m.AltSurface[k];
-        Redessine(p, k);
+        RedessineColonne(p, k);
         m.AltSurface[k] = m.AltSocle[k] + m.EpGlace[k] + m.EpSediments[k];
         m.AltProfil[k] = m.AltSurface[k];
     }
@@ -141,7 +141,7 @@ void mnu_ReprésenterNiveauxRepères_Click(Programme& p) {
     }
     for (int k = 1; k <= ColonnesEnService(m); ++k) {
         m.LimiteInitialeIntermediaire[k] = m.AltRepereIntermediaire[k];
-        Redessine(p, k);
+        RedessineColonne(p, k);
     }
     Rafraichit2(p);
 }

@@ -15,6 +15,8 @@ void Rafraichit(Programme& p);
 void rafraichit3(Programme& p);
 // Legend captions Label3 / Label5 and swatches Picture3 / Picture10.
 void LegendeNiveaux(Programme& p);
+// Redraws column k as the model holds it: its layers, then its notable levels.
+void RedessineColonne(Programme& p, int k);
 // Caption Label6 of the eroded volume for the present column count.
 void LegendeVolume(Programme& p);
 

@@ -46,15 +46,7 @@ void MDIForm1_Load(Programme& p) {
     m.ProfRepereIntermediaire = 18;
     m.EpCrouteRefCourante = 30.0;
     m.EpSocleMax = 30.0;
-    m.MvOceanSauve = m.MvOcean;
-    m.MvCrouteSauve = m.MvCroute;
-    m.MvManteauSauve = m.MvManteau;
-    m.MvSedimentsSauve = m.MvSediments;
-    m.MvGlaceSauve = m.MvGlace;
-    m.NivCompensationSauve = m.NivCompensation;
-    m.EpCrouteRefSauve = m.EpCrouteRef;
-    m.ProfRepereProfondSauve = m.ProfRepereProfond;
-    m.ProfRepereIntermediaireSauve = m.ProfRepereIntermediaire;
+    ParCompagnon(m, [](const auto& parametre, auto& compagnon) { compagnon = parametre; });
     m.IntervalleAnimation = 200;
     m.TempsEcoule = 0;
     m.SommeErosion = 0;

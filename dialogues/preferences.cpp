@@ -116,15 +116,7 @@ void Bornes(Programme& p, std::string_view nom, int min, int max) {
 
 // Copies the dialog's values into the parameters the section is computed with.
 void CopieCompagnons(Modele& m) {
-    m.MvOcean = m.MvOceanSauve;
-    m.MvManteau = m.MvManteauSauve;
-    m.MvCroute = m.MvCrouteSauve;
-    m.MvGlace = m.MvGlaceSauve;
-    m.MvSediments = m.MvSedimentsSauve;
-    m.NivCompensation = m.NivCompensationSauve;
-    m.EpCrouteRef = m.EpCrouteRefSauve;
-    m.ProfRepereProfond = m.ProfRepereProfondSauve;
-    m.ProfRepereIntermediaire = m.ProfRepereIntermediaireSauve;
+    ParCompagnon(m, [](auto& parametre, const auto& compagnon) { parametre = compagnon; });
 }
 
 // --- Change handlers ---

@@ -19,8 +19,7 @@ void mnu_Anim_érosion_Click(Programme& p) {
     const int n = ColonnesEnService(m);
     for (int i = 1; i <= n; ++i) {
         if (!ControleColonne(p, i)) return;
-        p.dessin.DessineRectangle2(i, m.AltSocle[i], m.EpSocle[i], m.EpGlace[i], m.EpSediments[i]);
-        p.dessin.ReprésenteNiveauxRemarquables(i);
+        RedessineColonne(p, i);
     }
 
     m.ModeProfil = m.ModeErosion = m.ModeGlaciation = m.ModeMoho = m.ModeDepot = false;

@@ -51,12 +51,6 @@ double Arrondi(double x, double pas) {
 
 bool Raisonnable(double x) { return std::isfinite(x) && std::fabs(x) <= VALEUR_MAX; }
 
-void Redessine(Programme& p, int i) {
-    const Modele& m = p.m;
-    p.dessin.DessineRectangle2(i, m.AltSocle[i], m.EpSocle[i], m.EpGlace[i], m.EpSediments[i]);
-    p.dessin.ReprésenteNiveauxRemarquables(i);
-}
-
 // A level above sea level and above the basement top lies on that top.
 void SurLeSocle(double& niveau, double altSocle) {
     if (niveau > 0 && niveau > altSocle) niveau = altSocle;
@@ -207,7 +201,7 @@ void CycleErosion(Programme& p, bool tick) {
                 continue;  // a submerged column is neither eroded nor lifted
             }
             if (!ErodeSiRaisonnable(m, i, seule)) continue;
-            Redessine(p, i);
+            RedessineColonne(p, i);
             if (!seule) p.Label("Quiral.Label8", REPERES_DEPLACES);
         }
     }
@@ -243,7 +237,7 @@ void HLBBttn5_Click(Programme& p) {
     const int n = ColonnesEnService(m);
     for (int i = 1; i <= n; ++i) {
         m.ProfilErosion[i] = 0;
-        Redessine(p, i);
+        RedessineColonne(p, i);
         // The erosion-level mark at altitude 0.
         const double y = YDepuisAltitude(m, m.ProfilErosion[i] * 1000);
         p.dessin.Ligne(m.OrigineX + (i - 1) * m.LargeurColonne, y,

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <variant>
 
 namespace terraflot {
 
@@ -152,6 +153,95 @@ inline constexpr TableauNomme TABLEAUX_COLONNES[] = {
     {"ErosionCycle", &Modele::ErosionCycle},
     {"LimiteInitialeIntermediaire", &Modele::LimiteInitialeIntermediaire},
     {"LimiteInitialeProfond", &Modele::LimiteInitialeProfond},
+};
+
+// Each parameter beside its companion written by the parameters dialog:
+// f(parameter, companion) for the nine of them.
+template <class F>
+void ParCompagnon(Modele& m, F&& f) {
+    f(m.MvOcean, m.MvOceanSauve);
+    f(m.MvCroute, m.MvCrouteSauve);
+    f(m.MvManteau, m.MvManteauSauve);
+    f(m.MvSediments, m.MvSedimentsSauve);
+    f(m.MvGlace, m.MvGlaceSauve);
+    f(m.NivCompensation, m.NivCompensationSauve);
+    f(m.EpCrouteRef, m.EpCrouteRefSauve);
+    f(m.ProfRepereProfond, m.ProfRepereProfondSauve);
+    f(m.ProfRepereIntermediaire, m.ProfRepereIntermediaireSauve);
+}
+
+// Every scalar of the model the driver dumps, by its name, in dump order.
+using ChampNombre =
+    std::variant<double Modele::*, float Modele::*, int Modele::*, std::int16_t Modele::*>;
+struct NombreNomme {
+    const char* nom;
+    ChampNombre champ;
+};
+struct DrapeauNomme {
+    const char* nom;
+    bool Modele::*drapeau;
+};
+
+inline double LitNombre(const Modele& m, const ChampNombre& c) {
+    return std::visit([&](auto champ) { return double(m.*champ); }, c);
+}
+
+inline constexpr NombreNomme PARAMETRES[] = {
+    {"MvOcean", &Modele::MvOcean},
+    {"MvCroute", &Modele::MvCroute},
+    {"MvManteau", &Modele::MvManteau},
+    {"MvSediments", &Modele::MvSediments},
+    {"MvGlace", &Modele::MvGlace},
+    {"NivCompensation", &Modele::NivCompensation},
+    {"EpCrouteRef", &Modele::EpCrouteRef},
+    {"ProfRepereProfond", &Modele::ProfRepereProfond},
+    {"ProfRepereIntermediaire", &Modele::ProfRepereIntermediaire},
+    {"MvOceanSauve", &Modele::MvOceanSauve},
+    {"MvCrouteSauve", &Modele::MvCrouteSauve},
+    {"MvManteauSauve", &Modele::MvManteauSauve},
+    {"MvSedimentsSauve", &Modele::MvSedimentsSauve},
+    {"MvGlaceSauve", &Modele::MvGlaceSauve},
+    {"NivCompensationSauve", &Modele::NivCompensationSauve},
+    {"EpCrouteRefSauve", &Modele::EpCrouteRefSauve},
+    {"ProfRepereProfondSauve", &Modele::ProfRepereProfondSauve},
+    {"ProfRepereIntermediaireSauve", &Modele::ProfRepereIntermediaireSauve},
+    {"NbColonnes", &Modele::NbColonnes},
+    {"NbTranches", &Modele::NbTranches},
+    {"EpCrouteRefCourante", &Modele::EpCrouteRefCourante},
+    {"EpSocleMax", &Modele::EpSocleMax},
+    {"IntervalleAnimation", &Modele::IntervalleAnimation},
+};
+
+inline constexpr DrapeauNomme DRAPEAUX[] = {
+    {"ModeProfil", &Modele::ModeProfil},
+    {"ModeErosion", &Modele::ModeErosion},
+    {"ModeMoho", &Modele::ModeMoho},
+    {"ModeSimulErosion", &Modele::ModeSimulErosion},
+    {"ModeGlaciation", &Modele::ModeGlaciation},
+    {"ModeDepot", &Modele::ModeDepot},
+    {"AnimErosionMassif", &Modele::AnimErosionMassif},
+    {"ReperesFixes", &Modele::ReperesFixes},
+    {"ErosionSeule", &Modele::ErosionSeule},
+    {"ReperageErosion", &Modele::ReperageErosion},
+    {"AfficheTableau", &Modele::AfficheTableau},
+    {"RepresenteReperes", &Modele::RepresenteReperes},
+    {"Quadrillage", &Modele::Quadrillage},
+    {"LimiteProfil", &Modele::LimiteProfil},
+};
+
+inline constexpr NombreNomme VALEURS[] = {
+    {"SommeErosion", &Modele::SommeErosion},
+    {"TempsEcoule", &Modele::TempsEcoule},
+    {"ColonneClic", &Modele::ColonneClic},
+    {"IndexCurseur", &Modele::IndexCurseur},
+    {"YCurseur", &Modele::YCurseur},
+    {"LargeurZone", &Modele::LargeurZone},
+    {"HauteurZone", &Modele::HauteurZone},
+    {"LargeurGraphe", &Modele::LargeurGraphe},
+    {"HauteurGraphe", &Modele::HauteurGraphe},
+    {"LargeurColonne", &Modele::LargeurColonne},
+    {"OrigineX", &Modele::OrigineX},
+    {"OrigineY", &Modele::OrigineY},
 };
 
 } // namespace terraflot

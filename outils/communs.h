@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "etat.h"
+#include "rendu.h"
 
 namespace terraflot {
 
@@ -16,13 +17,6 @@ inline constexpr const char* NIVEAUX_NON_INITIALISES =
     " Les niveaux ''repères'' ne sont plus initialisés .";
 inline constexpr const char* STATUT_PROFIL =
     "Construction d'un profil topographique équilibré du socle .";
-
-// Redraws column i: its layers, then its notable levels.
-inline void RedessineColonne(Programme& p, int i) {
-    const Modele& m = p.m;
-    p.dessin.DessineRectangle2(i, m.AltSocle[i], m.EpSocle[i], m.EpGlace[i], m.EpSediments[i]);
-    p.dessin.ReprésenteNiveauxRemarquables(i);
-}
 
 // Eroded totals back to zero on every column.
 inline void RemiseAZeroErosion(Modele& m) {

@@ -175,63 +175,16 @@ std::string Moteur::Dump() {
     Json j;
     j.Objet();
 
-    j.Cle("params").Objet();
-    j.Cle("MvOcean").Nombre(m.MvOcean);
-    j.Cle("MvCroute").Nombre(m.MvCroute);
-    j.Cle("MvManteau").Nombre(m.MvManteau);
-    j.Cle("MvSediments").Nombre(m.MvSediments);
-    j.Cle("MvGlace").Nombre(m.MvGlace);
-    j.Cle("NivCompensation").Nombre(m.NivCompensation);
-    j.Cle("EpCrouteRef").Nombre(m.EpCrouteRef);
-    j.Cle("ProfRepereProfond").Nombre(m.ProfRepereProfond);
-    j.Cle("ProfRepereIntermediaire").Nombre(m.ProfRepereIntermediaire);
-    j.Cle("MvOceanSauve").Nombre(m.MvOceanSauve);
-    j.Cle("MvCrouteSauve").Nombre(m.MvCrouteSauve);
-    j.Cle("MvManteauSauve").Nombre(m.MvManteauSauve);
-    j.Cle("MvSedimentsSauve").Nombre(m.MvSedimentsSauve);
-    j.Cle("MvGlaceSauve").Nombre(m.MvGlaceSauve);
-    j.Cle("NivCompensationSauve").Nombre(m.NivCompensationSauve);
-    j.Cle("EpCrouteRefSauve").Nombre(m.EpCrouteRefSauve);
-    j.Cle("ProfRepereProfondSauve").Nombre(m.ProfRepereProfondSauve);
-    j.Cle("ProfRepereIntermediaireSauve").Nombre(m.ProfRepereIntermediaireSauve);
-    j.Cle("NbColonnes").Nombre(m.NbColonnes);
-    j.Cle("NbTranches").Nombre(m.NbTranches);
-    j.Cle("EpCrouteRefCourante").Nombre(m.EpCrouteRefCourante);
-    j.Cle("EpSocleMax").Nombre(m.EpSocleMax);
-    j.Cle("IntervalleAnimation").Nombre(m.IntervalleAnimation);
-    j.FinObjet();
-
+    auto nombres = [&](const char* objet, const auto& table) {
+        j.Cle(objet).Objet();
+        for (const auto& [nom, champ] : table) j.Cle(nom).Nombre(LitNombre(m, champ));
+        j.FinObjet();
+    };
+    nombres("params", PARAMETRES);
     j.Cle("flags").Objet();
-    j.Cle("ModeProfil").Booleen(m.ModeProfil);
-    j.Cle("ModeErosion").Booleen(m.ModeErosion);
-    j.Cle("ModeMoho").Booleen(m.ModeMoho);
-    j.Cle("ModeSimulErosion").Booleen(m.ModeSimulErosion);
-    j.Cle("ModeGlaciation").Booleen(m.ModeGlaciation);
-    j.Cle("ModeDepot").Booleen(m.ModeDepot);
-    j.Cle("AnimErosionMassif").Booleen(m.AnimErosionMassif);
-    j.Cle("ReperesFixes").Booleen(m.ReperesFixes);
-    j.Cle("ErosionSeule").Booleen(m.ErosionSeule);
-    j.Cle("ReperageErosion").Booleen(m.ReperageErosion);
-    j.Cle("AfficheTableau").Booleen(m.AfficheTableau);
-    j.Cle("RepresenteReperes").Booleen(m.RepresenteReperes);
-    j.Cle("Quadrillage").Booleen(m.Quadrillage);
-    j.Cle("LimiteProfil").Booleen(m.LimiteProfil);
+    for (const auto& [nom, drapeau] : DRAPEAUX) j.Cle(nom).Booleen(m.*drapeau);
     j.FinObjet();
-
-    j.Cle("values").Objet();
-    j.Cle("SommeErosion").Nombre(m.SommeErosion);
-    j.Cle("TempsEcoule").Nombre(m.TempsEcoule);
-    j.Cle("ColonneClic").Nombre(m.ColonneClic);
-    j.Cle("IndexCurseur").Nombre(m.IndexCurseur);
-    j.Cle("YCurseur").Nombre(m.YCurseur);
-    j.Cle("LargeurZone").Nombre(m.LargeurZone);
-    j.Cle("HauteurZone").Nombre(m.HauteurZone);
-    j.Cle("LargeurGraphe").Nombre(m.LargeurGraphe);
-    j.Cle("HauteurGraphe").Nombre(m.HauteurGraphe);
-    j.Cle("LargeurColonne").Nombre(m.LargeurColonne);
-    j.Cle("OrigineX").Nombre(m.OrigineX);
-    j.Cle("OrigineY").Nombre(m.OrigineY);
-    j.FinObjet();
+    nombres("values", VALEURS);
 
     j.Cle("columns").Objet();
     for (const auto& [nom, tableau] : TABLEAUX_COLONNES) {
