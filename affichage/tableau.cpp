@@ -45,13 +45,8 @@ double ChargeAuCurseur(const Modele& m, int i, double a, double D) {
 } // namespace
 
 void ChargeTableau_bord(Programme& p) {
-    Fenetre& f = p.Fen(TABLEAU);
-    f.loaded = true;
+    Fenetre& f = p.Charge(TABLEAU, "Tableau de bord", LARGEUR_TABLEAU_BORD, HAUTEUR_TABLEAU_BORD);
     f.visible = true;
-    f.modale = false;
-    f.caption = "Tableau de bord";
-    f.width = LARGEUR_TABLEAU_BORD;
-    f.height = HAUTEUR_TABLEAU_BORD;
     f.left = p.ihm.LargeurEcran - f.width - 50;
     f.top = p.ihm.HauteurEcran - f.height - 500;
     for (const LigneTableauBord& l : LIGNES_TABLEAU_BORD)

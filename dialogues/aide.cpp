@@ -208,12 +208,7 @@ constexpr int APROPOS_LARGEUR = 8310;
 constexpr int APROPOS_HAUTEUR = 9165;
 
 void Apropos_Load(Programme& p) {
-    Fenetre& f = p.Fen("Apropos");
-    f.loaded = true;
-    f.caption = "A propos de...";
-    f.width = APROPOS_LARGEUR;
-    f.height = APROPOS_HAUTEUR;
-    Centre(p, f);
+    Centre(p, p.Charge("Apropos", "A propos de...", APROPOS_LARGEUR, APROPOS_HAUTEUR));
 
     p.Label("Apropos.Label12",
             "TERRAFLOT : Modélisation de l'équilibre vertical de la lithosphère continentale");

@@ -230,13 +230,7 @@ void mnu_modifier_Click(Programme& p) {
 void ChargePreferences(Programme& p) {
     Modele& m = p.m;
     // The form as it is stored: every bar at the smallest end of its range.
-    Fenetre& f = p.Fen(FENETRE);
-    f.loaded = true;
-    f.visible = false;
-    f.modale = false;
-    f.caption = "Modifier les valeurs ";
-    f.width = LARGEUR_PREFERENCES;
-    f.height = HAUTEUR_PREFERENCES;
+    Fenetre& f = p.Charge(FENETRE, "Modifier les valeurs ", LARGEUR_PREFERENCES, HAUTEUR_PREFERENCES);
     p.ihm.barres.clear();
     for (const DefinitionBarre& d : BARRES) p.ihm.barres[d.nom] = {d.min, d.min, d.max};
     for (const auto& l : LEGENDES) Etiquette(p, l[0], l[1]);

@@ -71,6 +71,17 @@ bool Programme::Chargee(std::string_view fenetre) const {
     return it != ihm.fenetres.end() && it->second.loaded;
 }
 
+Fenetre& Programme::Charge(std::string_view nom, std::string caption, int largeur, int hauteur) {
+    Fenetre& f = Fen(nom);
+    f.loaded = true;
+    f.visible = false;
+    f.modale = false;
+    f.caption = std::move(caption);
+    f.width = largeur;
+    f.height = hauteur;
+    return f;
+}
+
 namespace {
 template <class Map>
 void EffacePrefixe(Map& map, const std::string& prefixe) {

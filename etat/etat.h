@@ -157,6 +157,8 @@ struct Programme {
     ElementMenu& MenuItem(std::string_view nom);
     Fenetre& Fen(std::string_view nom);
     bool Chargee(std::string_view fenetre) const;
+    // Loads a window, hidden and modeless, with its caption and size (twips).
+    Fenetre& Charge(std::string_view nom, std::string caption, int largeur, int hauteur);
     // Unloads a window: it is no longer loaded nor shown, and its labels,
     // bars and menus leave the state.
     void Decharge(std::string_view fenetre);

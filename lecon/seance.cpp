@@ -223,14 +223,7 @@ Seance::~Seance() = default;
 
 namespace {
 Commande Action(Verbe v, double x, double y, long long n = 0, long long h = 0, std::string_view nom = {}) {
-    Commande c;
-    c.verbe = v;
-    c.x = x;
-    c.y = y;
-    c.n = n;
-    c.h = h;
-    c.nom = nom;
-    return c;
+    return Commande{.verbe = v, .x = x, .y = y, .n = n, .h = h, .nom = std::string(nom)};
 }
 } // namespace
 
