@@ -3,6 +3,7 @@
 #include "cadre.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -18,6 +19,8 @@
 #include <string>
 
 #include "commandes.h"
+#include "menus_fichier.h"
+#include "seance.h"
 #include "demarrage.h"
 #include "etat.h"
 #include "fenetres_cadre.h"
@@ -32,7 +35,7 @@ namespace terraflot {
 
 namespace {
 
-using Createur = std::unique_ptr<Miroir> (*)(Programme&, ApresAction, QWidget*);
+using Createur = std::unique_ptr<Miroir> (*)(Programme&, Seance&, ApresAction, QWidget*);
 
 struct Dialogue {
     const char* fenetre;
@@ -59,12 +62,19 @@ public:
         zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setCentralWidget(zone_);
         auto* qt = dynamic_cast<PlateformeQt*>(&p.pf);
-        quiral_ = new FenetreQuiral(p, apres_, [qt] { return qt && qt->BoiteOuverte(); }, nullptr);
+        if (qt) qt->ChoisitCadre(this);
+        // The session starts with the program, the start-up notice shown.
+        Demarre(p);
+        seance_ = std::make_unique<Seance>(p);
+        quiral_ = new FenetreQuiral(p, *seance_, apres_, [qt] { return qt && qt->BoiteOuverte(); }, nullptr);
         QMdiSubWindow* sous = zone_->addSubWindow(quiral_, Qt::FramelessWindowHint);
         sous->setObjectName(QStringLiteral("FormeQuiral"));
         sous->showMaximized();
 
         ConstruitMenus();
+        fichier_ = AjouteMenusFichier(this, p, *seance_, apres_, [qt] {
+            return QApplication::activeModalWidget() != nullptr || (qt && qt->BoiteOuverte());
+        });
         setMinimumSize(LARGEUR_CADRE_MIN / TWIPS, HAUTEUR_CADRE_MIN / TWIPS);
     }
 
@@ -101,7 +111,7 @@ protected:
             return;
         }
         e->ignore();
-        Fermeture(p_);
+        Fermeture(p_);   // the close box is no step of the session
         Synchronise();
     }
 
@@ -110,7 +120,7 @@ protected:
         if (applique_ || p_.ihm.ended || !isVisible()) return;
         const QSize exterieure = frameGeometry().size();
         if (exterieure == TailleVoulue()) return;
-        Resize(p_, exterieure.width() * TWIPS, exterieure.height() * TWIPS);
+        seance_->Resize(exterieure.width() * TWIPS, exterieure.height() * TWIPS);
         Synchronise();
     }
 
@@ -142,7 +152,7 @@ private:
                 a->setCheckable(std::string_view(d.parent) == "mnu_calcul");
                 const std::string nom = d.nom;
                 connect(a, &QAction::triggered, this, [this, nom] {
-                    Menu(p_, nom);
+                    seance_->Menu(nom);
                     Synchronise();
                 });
             }
@@ -157,6 +167,14 @@ private:
         if (p_.ihm.ended) {
             Termine();
             return;
+        }
+        // After an undo, a redo or a lesson opened, every window mirrors
+        // the whole new state: those of the old one go.
+        if (seance_->Remplacements() != remplacements_) {
+            remplacements_ = seance_->Remplacements();
+            quiral_->ToutRevoir();
+            tableau_.reset();
+            for (auto& [nom, miroir] : dialogues_) miroir.reset();
         }
         const Fenetre& cadre = p_.Fen("MDIForm1");
         if (!cadre.caption.empty() && windowTitle() != QString::fromStdString(cadre.caption))
@@ -173,6 +191,7 @@ private:
             if (a->isVisible() != e.visible) a->setVisible(e.visible);
         }
         quiral_->Synchronise();
+        fichier_();
 
         // The dashboard comes and goes with the readout.
         if (p_.Chargee("Tableau_bord")) {
@@ -184,7 +203,7 @@ private:
         for (const Dialogue& d : DIALOGUES) {
             std::unique_ptr<Miroir>& miroir = dialogues_[d.fenetre];
             if (p_.Chargee(d.fenetre)) {
-                if (!miroir) miroir = d.creer(p_, apres_, this);   // nullptr while not written
+                if (!miroir) miroir = d.creer(p_, *seance_, apres_, this);   // nullptr while not written
                 if (miroir) miroir->Synchronise();
             } else if (miroir) {
                 miroir->Synchronise();
@@ -212,6 +231,9 @@ public:
 private:
 
     Programme& p_;
+    std::unique_ptr<Seance> seance_;
+    std::uint64_t remplacements_ = 0;
+    std::function<void()> fichier_;
     ApresAction apres_;
     QMdiArea* zone_ = nullptr;
     FenetreQuiral* quiral_ = nullptr;
@@ -236,8 +258,6 @@ QWidget* CreeCadre(Programme& p) {
         p.ihm.HauteurEcran = ecran->geometry().height() * TWIPS;
     }
     auto* cadre = new Cadre(p);
-    if (auto* qt = dynamic_cast<PlateformeQt*>(&p.pf)) qt->ChoisitCadre(cadre);
-    Demarre(p);
     cadre->AppliqueTaille();
     if (QScreen* ecran = QGuiApplication::primaryScreen()) {
         const QRect r = ecran->availableGeometry();

@@ -17,7 +17,7 @@
 #include <map>
 #include <string>
 
-#include "commandes.h"
+#include "seance.h"
 #include "conversions.h"
 #include "etat.h"
 #include "fenetres_dialogues.h"
@@ -60,8 +60,8 @@ QString Fond(Rgb c) {
 
 class FenetrePreferences : public QWidget {
 public:
-    FenetrePreferences(Programme& p, ApresAction apres, QWidget* parent)
-        : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), p_(p), apres_(std::move(apres)) {
+    FenetrePreferences(Programme& p, Seance& s, ApresAction apres, QWidget* parent)
+        : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), p_(p), s_(s), apres_(std::move(apres)) {
         setObjectName(QString::fromUtf8(FENETRE));
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
@@ -206,12 +206,12 @@ private:
     }
 
     void Deplace(const std::string& nom, int v) {
-        Bar(p_, nom, v);
+        s_.Bar(nom, v);
         Apres();
     }
 
     void Quitte() {
-        terraflot::Menu(p_, "Préférences.mnu_quitter");
+        s_.Menu("Préférences.mnu_quitter");
         Apres();
     }
 
@@ -224,6 +224,7 @@ private:
     }
 
     Programme& p_;
+    Seance& s_;
     ApresAction apres_;
     std::map<std::string, QLabel*> etiquettes_;
     std::map<std::string, QScrollBar*> barres_;
@@ -236,8 +237,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Miroir> CreePreferences(Programme& p, ApresAction apres, QWidget* parent) {
-    auto* f = new FenetrePreferences(p, std::move(apres), parent);
+std::unique_ptr<Miroir> CreePreferences(Programme& p, Seance& s, ApresAction apres, QWidget* parent) {
+    auto* f = new FenetrePreferences(p, s, std::move(apres), parent);
     auto miroir = std::make_unique<MiroirDe<FenetrePreferences>>(f);
     miroir->Synchronise();
     return miroir;

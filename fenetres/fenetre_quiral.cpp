@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "bouton.h"
-#include "commandes.h"
+#include "seance.h"
 #include "conversions.h"
 #include "couleurs_qt.h"
 #include "zone_dessin.h"
@@ -53,9 +53,9 @@ constexpr BoutonPanneau BOUTONS_PANNEAU[] = {
 
 } // namespace
 
-FenetreQuiral::FenetreQuiral(Programme& p, ApresAction apres, std::function<bool()> boiteOuverte,
+FenetreQuiral::FenetreQuiral(Programme& p, Seance& s, ApresAction apres, std::function<bool()> boiteOuverte,
                              QWidget* parent)
-    : QWidget(parent), p_(p), apres_(std::move(apres)), boiteOuverte_(std::move(boiteOuverte)) {
+    : QWidget(parent), p_(p), s_(s), apres_(std::move(apres)), boiteOuverte_(std::move(boiteOuverte)) {
     setObjectName(QStringLiteral("Quiral"));
     setAutoFillBackground(true);
     QPalette fond = palette();
@@ -65,7 +65,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, ApresAction apres, std::function<bool
     police.setPixelSize(12);
     setFont(police);
 
-    dessin_ = new ZoneDessin(p, apres_, this);
+    dessin_ = new ZoneDessin(p, s, apres_, this);
 
     // Captions over the sky: the press goes through them to Picture1.
     Label1_ = Etiquette("Label1", this);
@@ -133,7 +133,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, ApresAction apres, std::function<bool
     timer1_->setTimerType(Qt::PreciseTimer);
     connect(timer1_, &QTimer::timeout, this, [this] {
         if (boiteOuverte_ && boiteOuverte_()) return;
-        Tick(p_);
+        s_.Tick();
         if (apres_) apres_();
     });
 }
@@ -218,7 +218,7 @@ QRadioButton* FenetreQuiral::Option(const char* nom, const char* caption, Geomet
 }
 
 void FenetreQuiral::Agit(const std::string& nom) {
-    Click(p_, nom);
+    s_.Click(nom);
     if (apres_) apres_();
 }
 
