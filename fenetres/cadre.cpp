@@ -63,7 +63,6 @@ public:
         setCentralWidget(zone_);
         auto* qt = dynamic_cast<PlateformeQt*>(&p.pf);
         if (qt) qt->ChoisitCadre(this);
-        // The session starts with the program, the start-up notice shown.
         Demarre(p);
         seance_ = std::make_unique<Seance>(p);
         quiral_ = new FenetreQuiral(p, *seance_, apres_, [qt] { return qt && qt->BoiteOuverte(); }, nullptr);
@@ -168,6 +167,11 @@ private:
             Termine();
             return;
         }
+        // The session starts where a lesson starts, the notice gone.
+        if (notice_ && !p_.Chargee("Avertissement")) {
+            notice_ = false;
+            seance_->Recommence();
+        }
         // After an undo, a redo or a lesson opened, every window mirrors
         // the whole new state: those of the old one go.
         if (seance_->Remplacements() != remplacements_) {
@@ -228,6 +232,13 @@ private:
 public:
     std::function<void()> termine_;
 
+    void OuvreAuDepart(const std::string& chemin) {
+        if (p_.Chargee("Avertissement")) seance_->Click("Avertissement.Command1");
+        Synchronise();
+        seance_->Ouvre(chemin);
+        Synchronise();
+    }
+
 private:
 
     Programme& p_;
@@ -244,12 +255,17 @@ private:
     bool encore_ = false;
     bool applique_ = false;
     bool fini_ = false;
+    bool notice_ = true;
 };
 
 } // namespace
 
 void QuandTermine(QWidget* cadre, std::function<void()> action) {
     if (auto* c = dynamic_cast<Cadre*>(cadre)) c->termine_ = std::move(action);
+}
+
+void OuvreAuDepart(QWidget* cadre, const std::string& chemin) {
+    if (auto* c = dynamic_cast<Cadre*>(cadre)) c->OuvreAuDepart(chemin);
 }
 
 QWidget* CreeCadre(Programme& p) {
