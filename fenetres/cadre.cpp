@@ -195,7 +195,6 @@ private:
             if (a->isVisible() != e.visible) a->setVisible(e.visible);
         }
         quiral_->Synchronise();
-        fichier_();
 
         // The dashboard comes and goes with the readout.
         if (p_.Chargee("Tableau_bord")) {
@@ -214,6 +213,7 @@ private:
                 miroir.reset();
             }
         }
+        fichier_();
     }
 
     // The program has ended: every window goes, then the application.
