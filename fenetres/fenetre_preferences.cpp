@@ -21,6 +21,7 @@
 #include "conversions.h"
 #include "etat.h"
 #include "fenetres_dialogues.h"
+#include "preferences.h"
 #include "couleurs.h"
 
 namespace terraflot {
@@ -28,30 +29,6 @@ namespace terraflot {
 namespace {
 
 constexpr const char* FENETRE = "Préférences";
-
-// One bar of the dialog with its two labels, as the window lays them out.
-struct Controle {
-    const char* barre;
-    const char* legende;   // caption label
-    const char* valeur;    // value label
-    int pas;               // page step
-    int ligne;
-    int colonne;
-};
-
-constexpr Controle CONTROLES[] = {
-    {"VScroll1MV", "labelMvOcéan", "Label8MV", 10, 0, 0},
-    {"VScroll2MV", "labelMvCroute", "Label9MV", 10, 0, 1},
-    {"VScroll3MV", "labelMvManteau", "Label11MV", 10, 0, 2},
-    {"VScroll4MV", "labelMvSédiments", "Label7MV", 10, 0, 3},
-    {"VScroll5MV", "labelMvGlace", "Label3MV", 10, 0, 4},
-    {"VScroll1NC", "Label6", "Label13NC", 5, 1, 0},
-    {"VScroll2NC", "Label5NC", "Label12NC", 5, 1, 1},
-    {"VScroll3NC", "Label1NC", "Label2NC", 5, 1, 2},
-    {"VScroll31NC", "Label3", "Label6NC", 5, 1, 3},
-    {"VScroll1", "Label1", "Label13", 10, 1, 4},
-    {"VScroll2", "Label2", "Label12", 2, 1, 5},
-};
 
 QString Fond(Rgb c) {
     return QStringLiteral("background-color: #%1; color: white;")
@@ -79,7 +56,8 @@ public:
 
         auto* grille = new QGridLayout;
         racine->addLayout(grille, 1);
-        for (const Controle& c : CONTROLES) {
+        for (const DefinitionBarre& c : BARRES) {
+            if (!*c.valeur) continue;   // the speed bar has its own row
             auto* colonne = new QVBoxLayout;
             QLabel* legende = Etiquette(c.legende);
             legende->setWordWrap(true);
@@ -94,7 +72,7 @@ public:
             valeur->setFrameShadow(QFrame::Sunken);
             valeur->setFixedWidth(64);
             colonne->addWidget(valeur, 0, Qt::AlignHCenter);
-            QScrollBar* b = Barre(c.barre, Qt::Vertical, c.pas);
+            QScrollBar* b = Barre(c, Qt::Vertical);
             b->setMinimumHeight(90);
             colonne->addWidget(b, 1, Qt::AlignHCenter);
             grille->addLayout(colonne, c.ligne, c.colonne);
@@ -105,7 +83,8 @@ public:
 
         auto* vitesse = new QHBoxLayout;
         vitesse->addWidget(Etiquette("Label17"));
-        vitesse->addWidget(Barre("HScroll1", Qt::Horizontal, 100), 1);
+        for (const DefinitionBarre& c : BARRES)
+            if (!*c.valeur) vitesse->addWidget(Barre(c, Qt::Horizontal), 1);
         jauge_ = new QProgressBar(this);
         jauge_->setObjectName(QStringLiteral("Gauge1"));
         jauge_->setRange(1, 1000);
@@ -181,11 +160,13 @@ private:
         return l;
     }
 
-    QScrollBar* Barre(const char* nom, Qt::Orientation sens, int pas) {
+    QScrollBar* Barre(const DefinitionBarre& d, Qt::Orientation sens) {
+        const char* nom = d.nom;
         auto* b = new QScrollBar(sens, this);
         b->setObjectName(QString::fromUtf8(nom));
+        b->setToolTip(QString::fromUtf8(d.bulle));
         b->setSingleStep(1);
-        b->setPageStep(pas);
+        b->setPageStep(d.pas);
         // A dragged thumb changes the value when it is released.
         b->setTracking(false);
         b->setFocusPolicy(Qt::NoFocus);

@@ -41,14 +41,19 @@ struct BoutonPanneau {
     const char* caption;
     bool wordbreak;
     Geometrie place;   // twips inside Picture2
+    const char* bulle;   // the tooltip
 };
 
 constexpr BoutonPanneau BOUTONS_PANNEAU[] = {
-    {"HLBBttn1", "Pas à pas...", false, {90, 90, 1380, 570}},
-    {"HLBBttn3", "Démarrer", false, {1530, 90, 1230, 570}},
-    {"HLBBttn4", "STOP", false, {2820, 90, 1230, 570}},
-    {"HLBBttn2", "Repérer le niveau d'érosion", true, {90, 720, 1950, 660}},
-    {"HLBBttn5", "Réinitialiser la surface d'érosion à 0", true, {2100, 720, 1950, 660}},
+    {"HLBBttn1", "Pas à pas...", false, {90, 90, 1380, 570},
+     "Fait avancer l'érosion du nombre de pas que vous choisissez."},
+    {"HLBBttn3", "Démarrer", false, {1530, 90, 1230, 570},
+     "Lance l'animation de l'érosion, qui continue jusqu'à STOP."},
+    {"HLBBttn4", "STOP", false, {2820, 90, 1230, 570}, "Arrête l'animation de l'érosion."},
+    {"HLBBttn2", "Repérer le niveau d'érosion", true, {90, 720, 1950, 660},
+     "Marque sur la coupe le niveau actuel de la surface d'érosion."},
+    {"HLBBttn5", "Réinitialiser la surface d'érosion à 0", true, {2100, 720, 1950, 660},
+     "Remet à zéro la surface d'érosion repérée."},
 };
 
 } // namespace
@@ -110,6 +115,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, Seance& s, ApresAction apres, std::fu
         bouton->setObjectName(QString::fromUtf8(b.nom));
         bouton->setFocusPolicy(Qt::NoFocus);
         bouton->setGeometry(Pixels(b.place));
+        bouton->setToolTip(QString::fromUtf8(b.bulle));
         const std::string nom = b.nom;
         connect(bouton, &QPushButton::clicked, this, [this, nom] { Agit(nom); });
     }

@@ -2,6 +2,8 @@
 // keyboard, a lesson saved then opened, the exported picture against the
 // driver's png, the printed page, and the command line.
 #include <QAction>
+#include <QApplication>
+#include <QScrollBar>
 #include <QImage>
 #include <QMenuBar>
 #include <QPrinter>
@@ -158,6 +160,25 @@ TEST(MenusFichier, PrintedPdfShowsTheSection) {
             }
         EXPECT_TRUE(vue) << voulue.name().toStdString();
     }
+}
+
+// Every erosion-panel button and every bar of "Modifier les valeurs " has
+// its sentence.
+TEST(MenusFichier, TooltipsOnPanelButtonsAndBars) {
+    Bureau b;
+    for (const char* nom : {"HLBBttn1", "HLBBttn2", "HLBBttn3", "HLBBttn4", "HLBBttn5"}) {
+        auto* bouton = b.cadre->findChild<QWidget*>("Picture2")->findChild<QWidget*>(nom);
+        ASSERT_TRUE(bouton) << nom;
+        EXPECT_TRUE(bouton->toolTip().endsWith('.')) << nom;
+    }
+    b.Action("mnu_modifier")->trigger();
+    QWidget* preferences = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Préférences") preferences = w;
+    ASSERT_TRUE(preferences);
+    const QList<QScrollBar*> barres = preferences->findChildren<QScrollBar*>();
+    EXPECT_EQ(barres.size(), 12);
+    for (QScrollBar* barre : barres) EXPECT_TRUE(barre->toolTip().endsWith('.')) << barre->objectName().toStdString();
 }
 
 TEST(LigneCommande, HelpVersionAndLesson) {
