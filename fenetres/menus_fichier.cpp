@@ -31,9 +31,20 @@ namespace {
 const QString FILTRE_LECON = QStringLiteral("Leçons TerraFLOT (*.terraflot)");
 const QString FILTRE_PNG = QStringLiteral("Images PNG (*.png)");
 
-QString ChoixParDefaut(QWidget* parent, bool enregistrer, const QString& filtre) {
-    return enregistrer ? QFileDialog::getSaveFileName(parent, QString(), QString(), filtre)
-                       : QFileDialog::getOpenFileName(parent, QString(), QString(), filtre);
+// Qt's own dialog, its words in French whether Qt's translations are
+// installed or not.
+QString ChoixParDefaut(QWidget* parent, const QString& titre, bool enregistrer, const QString& filtre) {
+    QFileDialog d(parent, titre, QString(), filtre);
+    d.setOption(QFileDialog::DontUseNativeDialog);
+    d.setAcceptMode(enregistrer ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    d.setFileMode(enregistrer ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    d.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
+    d.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
+    d.setLabelText(QFileDialog::FileType, QStringLiteral("Type de fichier :"));
+    d.setLabelText(QFileDialog::Accept, enregistrer ? QStringLiteral("Enregistrer") : QStringLiteral("Ouvrir"));
+    d.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return QString();
+    return d.selectedFiles().first();
 }
 
 ChoixFichier& Choix() {
@@ -135,7 +146,7 @@ std::function<void()> AjouteMenusFichier(QMainWindow* cadre, Programme& p, Seanc
     QAction* ouvrir = ajoute(fichier, "fichier_ouvrir", QStringLiteral("Ouvrir une leçon..."),
                              {QKeySequence(Qt::CTRL | Qt::Key_O)}, [=, &p, &s] {
         if (!s.PourquoiPasFichier().empty()) return;
-        const QString chemin = Choix()(cadre, false, FILTRE_LECON);
+        const QString chemin = Choix()(cadre, QStringLiteral("Ouvrir une leçon"), false, FILTRE_LECON);
         if (chemin.isEmpty()) return;
         s.Ouvre(chemin.toStdString());
         fait();
@@ -143,7 +154,7 @@ std::function<void()> AjouteMenusFichier(QMainWindow* cadre, Programme& p, Seanc
     QAction* enregistrer = ajoute(fichier, "fichier_enregistrer", QStringLiteral("Enregistrer la leçon..."),
                                   {QKeySequence(Qt::CTRL | Qt::Key_S)}, [=, &s] {
         if (!s.PourquoiPasFichier().empty()) return;
-        const QString chemin = AvecExtension(Choix()(cadre, true, FILTRE_LECON));
+        const QString chemin = AvecExtension(Choix()(cadre, QStringLiteral("Enregistrer la leçon"), true, FILTRE_LECON));
         if (chemin.isEmpty()) return;
         s.Enregistre(chemin.toStdString());
         fait();
@@ -155,7 +166,7 @@ std::function<void()> AjouteMenusFichier(QMainWindow* cadre, Programme& p, Seanc
         const QString texte = QStringLiteral("Résolution %1x...").arg(facteur);
         const std::string nom = "fichier_exporter_" + std::to_string(facteur);
         ajoute(exporter, nom.c_str(), texte, {}, [=, &p] {
-            QString chemin = Choix()(cadre, true, FILTRE_PNG);
+            QString chemin = Choix()(cadre, QStringLiteral("Exporter l'image"), true, FILTRE_PNG);
             if (chemin.isEmpty()) return;
             if (!chemin.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive)) chemin += QStringLiteral(".png");
             Vue(p, facteur).save(chemin, "PNG");

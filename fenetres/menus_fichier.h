@@ -16,7 +16,8 @@ namespace terraflot {
 // The file dialogs of the menus: the file the user chose, empty when he
 // gave up.  `enregistrer` for a file to write; `filtre` like
 // "Leçons TerraFLOT (*.terraflot)".  Tests put their own.
-using ChoixFichier = std::function<QString(QWidget* parent, bool enregistrer, const QString& filtre)>;
+using ChoixFichier =
+    std::function<QString(QWidget* parent, const QString& titre, bool enregistrer, const QString& filtre)>;
 void ChoisitFichiersPar(ChoixFichier choix);
 
 // Prints the section's picture, its legend and the dashboard values of the

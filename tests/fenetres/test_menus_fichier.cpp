@@ -39,7 +39,7 @@ struct Bureau {
             QTest::mouseClick(ok, Qt::LeftButton);
         cadre->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(cadre.get()));
-        ChoisitFichiersPar([this](QWidget*, bool, const QString&) { return fichier; });
+        ChoisitFichiersPar([this](QWidget*, const QString&, bool, const QString&) { return fichier; });
     }
     ~Bureau() { ChoisitFichiersPar(nullptr); }
     QAction* Action(const char* nom) { return cadre->findChild<QAction*>(QString::fromUtf8(nom)); }
