@@ -17,50 +17,6 @@ constexpr const char* FENETRE = "Préférences";
 constexpr int LARGEUR_PREFERENCES = 10800;
 constexpr int HAUTEUR_PREFERENCES = 7200;
 
-// Range of each bar as the form stores it, smallest end first.  Every
-// vertical bar draws its largest value at the top.
-struct DefinitionBarre {
-    const char* nom;
-    int min;
-    int max;
-};
-
-constexpr DefinitionBarre BARRES[] = {
-    {"VScroll1MV", 100, 150},   // sea water, hundredths of g/cm3
-    {"VScroll2MV", 220, 340},   // crust
-    {"VScroll3MV", 300, 450},   // mantle
-    {"VScroll4MV", 160, 330},   // sediments
-    {"VScroll5MV", 50, 150},    // ice
-    {"VScroll1NC", 50, 100},    // compensation level, km
-    {"VScroll2NC", 12, 60},     // reference crust thickness, km
-    {"VScroll3NC", 15, 30},     // deep reference level, km
-    {"VScroll31NC", 5, 30},     // intermediate reference level, km
-    {"VScroll1", 10, 100},      // columns
-    {"VScroll2", 4, 20},        // vertical bands
-    {"HScroll1", 1, 1000},      // animation speed
-};
-
-// Captions written in the form.
-constexpr const char* LEGENDES[][2] = {
-    {"labelMvOcéan", "Masse volumique de l'océan :"},
-    {"labelMvCroute", "Masse volumique de la croûte"},
-    {"labelMvManteau", "Masse volumique du manteau :"},
-    {"labelMvSédiments", "Masse volumique des sédiments :"},
-    {"labelMvGlace", "Masse volumique de la glace :"},
-    {"Label6", "Niveau de compensation : (en km)"},
-    {"Label5NC", "Epaisseur de la croûte au niveau 0 : (en km)"},
-    {"Label1NC", "Profondeur du niveau profond (par rapport au niveau 0) : (km)"},
-    {"Label3", "Profondeur du niveau intermédiaire (par rapport au niveau 0): (km)"},
-    {"Label1", "Nombre de divisions sur l'axe des X :"},
-    {"Label2", "Nombre de divisions sur l'axe des Y :"},
-    {"Label17", "Vitesse d'animation :"},
-};
-
-constexpr const char* ETIQUETTES_VALEURS[] = {
-    "Label8MV", "Label9MV", "Label11MV", "Label7MV", "Label3MV", "Label13NC",
-    "Label12NC", "Label2NC", "Label6NC", "Label13", "Label12",
-};
-
 std::string Cle(std::string_view controle) { return std::string(FENETRE) + "." + std::string(controle); }
 
 void Etiquette(Programme& p, std::string_view controle, std::string texte) {
@@ -233,8 +189,10 @@ void ChargePreferences(Programme& p) {
     Fenetre& f = p.Charge(FENETRE, "Modifier les valeurs ", LARGEUR_PREFERENCES, HAUTEUR_PREFERENCES);
     p.ihm.barres.clear();
     for (const DefinitionBarre& d : BARRES) p.ihm.barres[d.nom] = {d.min, d.min, d.max};
-    for (const auto& l : LEGENDES) Etiquette(p, l[0], l[1]);
-    for (const char* l : ETIQUETTES_VALEURS) Etiquette(p, l, "");
+    for (const DefinitionBarre& d : BARRES) {
+        Etiquette(p, d.legende, d.texte);
+        if (*d.valeur) Etiquette(p, d.valeur, "");
+    }
     p.ihm.Gauge1_value = 1;
     ElementMenu& quitter = p.MenuItem("Préférences.mnu_quitter");
     quitter = {"Quitter", false, true, true};

@@ -3,6 +3,7 @@
 #include "cadre.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
@@ -18,6 +19,8 @@
 #include <string>
 
 #include "commandes.h"
+#include "menus_fichier.h"
+#include "seance.h"
 #include "demarrage.h"
 #include "etat.h"
 #include "fenetres_cadre.h"
@@ -32,7 +35,7 @@ namespace terraflot {
 
 namespace {
 
-using Createur = std::unique_ptr<Miroir> (*)(Programme&, ApresAction, QWidget*);
+using Createur = std::unique_ptr<Miroir> (*)(Programme&, Seance&, ApresAction, QWidget*);
 
 struct Dialogue {
     const char* fenetre;
@@ -59,12 +62,18 @@ public:
         zone_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         setCentralWidget(zone_);
         auto* qt = dynamic_cast<PlateformeQt*>(&p.pf);
-        quiral_ = new FenetreQuiral(p, apres_, [qt] { return qt && qt->BoiteOuverte(); }, nullptr);
+        if (qt) qt->ChoisitCadre(this);
+        Demarre(p);
+        seance_ = std::make_unique<Seance>(p);
+        quiral_ = new FenetreQuiral(p, *seance_, apres_, [qt] { return qt && qt->BoiteOuverte(); }, nullptr);
         QMdiSubWindow* sous = zone_->addSubWindow(quiral_, Qt::FramelessWindowHint);
         sous->setObjectName(QStringLiteral("FormeQuiral"));
         sous->showMaximized();
 
         ConstruitMenus();
+        fichier_ = AjouteMenusFichier(this, p, *seance_, apres_, [qt] {
+            return QApplication::activeModalWidget() != nullptr || (qt && qt->BoiteOuverte());
+        });
         setMinimumSize(LARGEUR_CADRE_MIN / TWIPS, HAUTEUR_CADRE_MIN / TWIPS);
     }
 
@@ -101,7 +110,7 @@ protected:
             return;
         }
         e->ignore();
-        Fermeture(p_);
+        Fermeture(p_);   // the close box is no step of the session
         Synchronise();
     }
 
@@ -110,7 +119,7 @@ protected:
         if (applique_ || p_.ihm.ended || !isVisible()) return;
         const QSize exterieure = frameGeometry().size();
         if (exterieure == TailleVoulue()) return;
-        Resize(p_, exterieure.width() * TWIPS, exterieure.height() * TWIPS);
+        seance_->Resize(exterieure.width() * TWIPS, exterieure.height() * TWIPS);
         Synchronise();
     }
 
@@ -142,7 +151,7 @@ private:
                 a->setCheckable(std::string_view(d.parent) == "mnu_calcul");
                 const std::string nom = d.nom;
                 connect(a, &QAction::triggered, this, [this, nom] {
-                    Menu(p_, nom);
+                    seance_->Menu(nom);
                     Synchronise();
                 });
             }
@@ -157,6 +166,19 @@ private:
         if (p_.ihm.ended) {
             Termine();
             return;
+        }
+        // The session starts where a lesson starts, the notice gone.
+        if (notice_ && !p_.Chargee("Avertissement")) {
+            notice_ = false;
+            seance_->Recommence();
+        }
+        // After an undo, a redo or a lesson opened, every window mirrors
+        // the whole new state: those of the old one go.
+        if (seance_->Remplacements() != remplacements_) {
+            remplacements_ = seance_->Remplacements();
+            quiral_->ToutRevoir();
+            tableau_.reset();
+            for (auto& [nom, miroir] : dialogues_) miroir.reset();
         }
         const Fenetre& cadre = p_.Fen("MDIForm1");
         if (!cadre.caption.empty() && windowTitle() != QString::fromStdString(cadre.caption))
@@ -184,13 +206,14 @@ private:
         for (const Dialogue& d : DIALOGUES) {
             std::unique_ptr<Miroir>& miroir = dialogues_[d.fenetre];
             if (p_.Chargee(d.fenetre)) {
-                if (!miroir) miroir = d.creer(p_, apres_, this);   // nullptr while not written
+                if (!miroir) miroir = d.creer(p_, *seance_, apres_, this);   // nullptr while not written
                 if (miroir) miroir->Synchronise();
             } else if (miroir) {
                 miroir->Synchronise();
                 miroir.reset();
             }
         }
+        fichier_();
     }
 
     // The program has ended: every window goes, then the application.
@@ -209,9 +232,19 @@ private:
 public:
     std::function<void()> termine_;
 
+    void OuvreAuDepart(const std::string& chemin) {
+        if (p_.Chargee("Avertissement")) seance_->Click("Avertissement.Command1");
+        Synchronise();
+        seance_->Ouvre(chemin);
+        Synchronise();
+    }
+
 private:
 
     Programme& p_;
+    std::unique_ptr<Seance> seance_;
+    std::uint64_t remplacements_ = 0;
+    std::function<void()> fichier_;
     ApresAction apres_;
     QMdiArea* zone_ = nullptr;
     FenetreQuiral* quiral_ = nullptr;
@@ -222,6 +255,7 @@ private:
     bool encore_ = false;
     bool applique_ = false;
     bool fini_ = false;
+    bool notice_ = true;
 };
 
 } // namespace
@@ -230,14 +264,16 @@ void QuandTermine(QWidget* cadre, std::function<void()> action) {
     if (auto* c = dynamic_cast<Cadre*>(cadre)) c->termine_ = std::move(action);
 }
 
+void OuvreAuDepart(QWidget* cadre, const std::string& chemin) {
+    if (auto* c = dynamic_cast<Cadre*>(cadre)) c->OuvreAuDepart(chemin);
+}
+
 QWidget* CreeCadre(Programme& p) {
     if (QScreen* ecran = QGuiApplication::primaryScreen()) {
         p.ihm.LargeurEcran = ecran->geometry().width() * TWIPS;
         p.ihm.HauteurEcran = ecran->geometry().height() * TWIPS;
     }
     auto* cadre = new Cadre(p);
-    if (auto* qt = dynamic_cast<PlateformeQt*>(&p.pf)) qt->ChoisitCadre(cadre);
-    Demarre(p);
     cadre->AppliqueTaille();
     if (QScreen* ecran = QGuiApplication::primaryScreen()) {
         const QRect r = ecran->availableGeometry();

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 
 class QWidget;
 
@@ -23,5 +24,9 @@ QWidget* CreeCadre(Programme& p);
 // What the frame does once the program has ended and its windows are
 // closed (the program's main() leaves its event loop).
 void QuandTermine(QWidget* cadre, std::function<void()> action);
+// The lesson of the command line: the start-up notice's "OK", then the
+// lesson opened as "Ouvrir une leçon..." opens it (a bad file shows its
+// message and leaves the fresh program).
+void OuvreAuDepart(QWidget* cadre, const std::string& chemin);
 
 } // namespace terraflot

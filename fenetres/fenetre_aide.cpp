@@ -12,7 +12,7 @@
 #include "bouton.h"
 #include "conversions.h"
 #include "couleurs_qt.h"
-#include "commandes.h"
+#include "seance.h"
 #include "etat.h"
 #include "aide.h"
 #include "fenetres_dialogues.h"
@@ -30,11 +30,11 @@ QFont Police(bool gras = false, int taille = TAILLE_POLICE_AIDE_PX) {
 }
 
 // A dialog window whose labels and geometry follow the program's state.
-class FenetreEtiquetee : public QDialog {
+class FenetreEtiquetee : public DialogueOk {
 public:
-    FenetreEtiquetee(Programme& p, ApresAction apres, QWidget* parent, const char* nom,
+    FenetreEtiquetee(Programme& p, Seance& s, ApresAction apres, QWidget* parent, const char* nom,
                      const char* bouton)
-        : QDialog(parent), p_(p), apres_(std::move(apres)), nom_(nom), bouton_(bouton) {
+        : DialogueOk(parent), p_(p), s_(s), apres_(std::move(apres)), nom_(nom), bouton_(bouton) {
         setObjectName(QString::fromUtf8(nom));
         setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     }
@@ -108,23 +108,15 @@ public:
     // client area itself.
     void HauteurSansCadre(int twips) { hauteurCadre_ = twips; }
 
-protected:
-    // The close box unloads the window as its "OK" does.
-    void closeEvent(QCloseEvent* e) override {
-        e->ignore();
-        Valide();
-    }
-    void reject() override { Valide(); }
-
 private:
     void Place(QWidget* w, const std::string& controle) {
         auto it = p_.ihm.geometries.find(std::string(nom_) + "." + controle);
         if (it != p_.ihm.geometries.end()) w->setGeometry(Pixels(it->second));
     }
 
-    void Valide() {
+    void Valide() override {
         if (!p_.Chargee(nom_)) return;
-        Click(p_, bouton_);
+        s_.Click(bouton_);
         // The frame may drop this window once it is unloaded: nothing of
         // `this` is used after apres().
         ApresAction apres = apres_;
@@ -132,6 +124,7 @@ private:
     }
 
     Programme& p_;
+    Seance& s_;
     ApresAction apres_;
     const char* nom_;
     const char* bouton_;
@@ -166,8 +159,8 @@ QPixmap Vignette(int cote) {
 
 } // namespace
 
-std::unique_ptr<Miroir> CreeAide(Programme& p, ApresAction apres, QWidget* parent) {
-    auto* f = new FenetreEtiquetee(p, std::move(apres), parent, "Aide", "Aide.HLBBttn1");
+std::unique_ptr<Miroir> CreeAide(Programme& p, Seance& s, ApresAction apres, QWidget* parent) {
+    auto* f = new FenetreEtiquetee(p, s, std::move(apres), parent, "Aide", "Aide.HLBBttn1");
     QLabel* titre = f->Etiquette("Label1", f, Police(true, 14));
     titre->setStyleSheet(QStringLiteral("color: #000080;"));
     f->Etiquette("Label2", f, Police());
@@ -177,8 +170,8 @@ std::unique_ptr<Miroir> CreeAide(Programme& p, ApresAction apres, QWidget* paren
     return miroir;
 }
 
-std::unique_ptr<Miroir> CreeApropos(Programme& p, ApresAction apres, QWidget* parent) {
-    auto* f = new FenetreEtiquetee(p, std::move(apres), parent, "Apropos", "Apropos.HLBBttn1");
+std::unique_ptr<Miroir> CreeApropos(Programme& p, Seance& s, ApresAction apres, QWidget* parent) {
+    auto* f = new FenetreEtiquetee(p, s, std::move(apres), parent, "Apropos", "Apropos.HLBBttn1");
     f->HauteurSansCadre(0);
     QLabel* titre = f->Etiquette("Label12", f, Police(true, 14));
     titre->setStyleSheet(QStringLiteral("color: #000080;"));

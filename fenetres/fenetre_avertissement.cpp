@@ -12,7 +12,7 @@
 #include <map>
 #include <string>
 
-#include "commandes.h"
+#include "seance.h"
 #include "couleurs_qt.h"
 #include "etat.h"
 #include "fenetres_cadre.h"
@@ -62,10 +62,10 @@ QPixmap ImageCoupe(int largeur, int hauteur) {
     return image;
 }
 
-class FenetreAvertissement : public QDialog {
+class FenetreAvertissement : public DialogueOk {
 public:
-    FenetreAvertissement(Programme& p, ApresAction apres, QWidget* parent)
-        : QDialog(parent), p_(p), apres_(std::move(apres)) {
+    FenetreAvertissement(Programme& p, Seance& s, ApresAction apres, QWidget* parent)
+        : DialogueOk(parent), p_(p), s_(s), apres_(std::move(apres)) {
         setObjectName(QString::fromUtf8(AVERTISSEMENT));
         setWindowModality(Qt::WindowModal);
         setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -104,7 +104,7 @@ public:
         minuterie_ = new QTimer(this);
         minuterie_->setObjectName(QStringLiteral("Timer1"));
         connect(minuterie_, &QTimer::timeout, this, [this] {
-            NoticeTick(p_);
+            s_.NoticeTick();
             Apres();
         });
     }
@@ -140,14 +140,6 @@ public:
         else if (!f.visible && isVisible()) hide();
     }
 
-protected:
-    // The close box and Escape dismiss the notice as "OK" does.
-    void closeEvent(QCloseEvent* e) override {
-        e->ignore();
-        Valide();
-    }
-    void reject() override { Valide(); }
-
 private:
     QLabel* Etiquette(const char* nom) {
         auto* e = new QLabel(this);
@@ -158,9 +150,9 @@ private:
         return e;
     }
 
-    void Valide() {
+    void Valide() override {
         if (!p_.Chargee(AVERTISSEMENT)) return;
-        Click(p_, "Avertissement.Command1");
+        s_.Click("Avertissement.Command1");
         Apres();
     }
 
@@ -171,6 +163,7 @@ private:
     }
 
     Programme& p_;
+    Seance& s_;
     ApresAction apres_;
     std::map<std::string, QLabel*> etiquettes_;
     QTimer* minuterie_ = nullptr;
@@ -178,9 +171,9 @@ private:
 
 } // namespace
 
-std::unique_ptr<Miroir> CreeAvertissement(Programme& p, ApresAction apres, QWidget* parent) {
+std::unique_ptr<Miroir> CreeAvertissement(Programme& p, Seance& s, ApresAction apres, QWidget* parent) {
     auto miroir = std::make_unique<MiroirDe<FenetreAvertissement>>(
-        new FenetreAvertissement(p, std::move(apres), parent));
+        new FenetreAvertissement(p, s, std::move(apres), parent));
     miroir->Synchronise();
     return miroir;
 }

@@ -17,10 +17,11 @@
 #include <map>
 #include <string>
 
-#include "commandes.h"
+#include "seance.h"
 #include "conversions.h"
 #include "etat.h"
 #include "fenetres_dialogues.h"
+#include "preferences.h"
 #include "couleurs.h"
 
 namespace terraflot {
@@ -29,30 +30,6 @@ namespace {
 
 constexpr const char* FENETRE = "Préférences";
 
-// One bar of the dialog with its two labels, as the window lays them out.
-struct Controle {
-    const char* barre;
-    const char* legende;   // caption label
-    const char* valeur;    // value label
-    int pas;               // page step
-    int ligne;
-    int colonne;
-};
-
-constexpr Controle CONTROLES[] = {
-    {"VScroll1MV", "labelMvOcéan", "Label8MV", 10, 0, 0},
-    {"VScroll2MV", "labelMvCroute", "Label9MV", 10, 0, 1},
-    {"VScroll3MV", "labelMvManteau", "Label11MV", 10, 0, 2},
-    {"VScroll4MV", "labelMvSédiments", "Label7MV", 10, 0, 3},
-    {"VScroll5MV", "labelMvGlace", "Label3MV", 10, 0, 4},
-    {"VScroll1NC", "Label6", "Label13NC", 5, 1, 0},
-    {"VScroll2NC", "Label5NC", "Label12NC", 5, 1, 1},
-    {"VScroll3NC", "Label1NC", "Label2NC", 5, 1, 2},
-    {"VScroll31NC", "Label3", "Label6NC", 5, 1, 3},
-    {"VScroll1", "Label1", "Label13", 10, 1, 4},
-    {"VScroll2", "Label2", "Label12", 2, 1, 5},
-};
-
 QString Fond(Rgb c) {
     return QStringLiteral("background-color: #%1; color: white;")
         .arg(qulonglong(c), 6, 16, QLatin1Char('0'));
@@ -60,8 +37,8 @@ QString Fond(Rgb c) {
 
 class FenetrePreferences : public QWidget {
 public:
-    FenetrePreferences(Programme& p, ApresAction apres, QWidget* parent)
-        : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), p_(p), apres_(std::move(apres)) {
+    FenetrePreferences(Programme& p, Seance& s, ApresAction apres, QWidget* parent)
+        : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), p_(p), s_(s), apres_(std::move(apres)) {
         setObjectName(QString::fromUtf8(FENETRE));
         setAttribute(Qt::WA_ShowWithoutActivating);
         setFocusPolicy(Qt::NoFocus);
@@ -79,7 +56,8 @@ public:
 
         auto* grille = new QGridLayout;
         racine->addLayout(grille, 1);
-        for (const Controle& c : CONTROLES) {
+        for (const DefinitionBarre& c : BARRES) {
+            if (!*c.valeur) continue;   // the speed bar has its own row
             auto* colonne = new QVBoxLayout;
             QLabel* legende = Etiquette(c.legende);
             legende->setWordWrap(true);
@@ -94,7 +72,7 @@ public:
             valeur->setFrameShadow(QFrame::Sunken);
             valeur->setFixedWidth(64);
             colonne->addWidget(valeur, 0, Qt::AlignHCenter);
-            QScrollBar* b = Barre(c.barre, Qt::Vertical, c.pas);
+            QScrollBar* b = Barre(c, Qt::Vertical);
             b->setMinimumHeight(90);
             colonne->addWidget(b, 1, Qt::AlignHCenter);
             grille->addLayout(colonne, c.ligne, c.colonne);
@@ -105,7 +83,8 @@ public:
 
         auto* vitesse = new QHBoxLayout;
         vitesse->addWidget(Etiquette("Label17"));
-        vitesse->addWidget(Barre("HScroll1", Qt::Horizontal, 100), 1);
+        for (const DefinitionBarre& c : BARRES)
+            if (!*c.valeur) vitesse->addWidget(Barre(c, Qt::Horizontal), 1);
         jauge_ = new QProgressBar(this);
         jauge_->setObjectName(QStringLiteral("Gauge1"));
         jauge_->setRange(1, 1000);
@@ -181,11 +160,13 @@ private:
         return l;
     }
 
-    QScrollBar* Barre(const char* nom, Qt::Orientation sens, int pas) {
+    QScrollBar* Barre(const DefinitionBarre& d, Qt::Orientation sens) {
+        const char* nom = d.nom;
         auto* b = new QScrollBar(sens, this);
         b->setObjectName(QString::fromUtf8(nom));
+        b->setToolTip(QString::fromUtf8(d.bulle));
         b->setSingleStep(1);
-        b->setPageStep(pas);
+        b->setPageStep(d.pas);
         // A dragged thumb changes the value when it is released.
         b->setTracking(false);
         b->setFocusPolicy(Qt::NoFocus);
@@ -206,12 +187,12 @@ private:
     }
 
     void Deplace(const std::string& nom, int v) {
-        Bar(p_, nom, v);
+        s_.Bar(nom, v);
         Apres();
     }
 
     void Quitte() {
-        terraflot::Menu(p_, "Préférences.mnu_quitter");
+        s_.Menu("Préférences.mnu_quitter");
         Apres();
     }
 
@@ -224,6 +205,7 @@ private:
     }
 
     Programme& p_;
+    Seance& s_;
     ApresAction apres_;
     std::map<std::string, QLabel*> etiquettes_;
     std::map<std::string, QScrollBar*> barres_;
@@ -236,8 +218,8 @@ private:
 
 } // namespace
 
-std::unique_ptr<Miroir> CreePreferences(Programme& p, ApresAction apres, QWidget* parent) {
-    auto* f = new FenetrePreferences(p, std::move(apres), parent);
+std::unique_ptr<Miroir> CreePreferences(Programme& p, Seance& s, ApresAction apres, QWidget* parent) {
+    auto* f = new FenetrePreferences(p, s, std::move(apres), parent);
     auto miroir = std::make_unique<MiroirDe<FenetrePreferences>>(f);
     miroir->Synchronise();
     return miroir;

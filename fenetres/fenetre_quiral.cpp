@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "bouton.h"
-#include "commandes.h"
+#include "seance.h"
 #include "conversions.h"
 #include "couleurs_qt.h"
 #include "zone_dessin.h"
@@ -41,21 +41,26 @@ struct BoutonPanneau {
     const char* caption;
     bool wordbreak;
     Geometrie place;   // twips inside Picture2
+    const char* bulle;   // the tooltip
 };
 
 constexpr BoutonPanneau BOUTONS_PANNEAU[] = {
-    {"HLBBttn1", "Pas à pas...", false, {90, 90, 1380, 570}},
-    {"HLBBttn3", "Démarrer", false, {1530, 90, 1230, 570}},
-    {"HLBBttn4", "STOP", false, {2820, 90, 1230, 570}},
-    {"HLBBttn2", "Repérer le niveau d'érosion", true, {90, 720, 1950, 660}},
-    {"HLBBttn5", "Réinitialiser la surface d'érosion à 0", true, {2100, 720, 1950, 660}},
+    {"HLBBttn1", "Pas à pas...", false, {90, 90, 1380, 570},
+     "Fait avancer l'érosion du nombre de pas que vous choisissez."},
+    {"HLBBttn3", "Démarrer", false, {1530, 90, 1230, 570},
+     "Lance l'animation de l'érosion, qui continue jusqu'à STOP."},
+    {"HLBBttn4", "STOP", false, {2820, 90, 1230, 570}, "Arrête l'animation de l'érosion."},
+    {"HLBBttn2", "Repérer le niveau d'érosion", true, {90, 720, 1950, 660},
+     "Marque sur la coupe le niveau actuel de la surface d'érosion."},
+    {"HLBBttn5", "Réinitialiser la surface d'érosion à 0", true, {2100, 720, 1950, 660},
+     "Remet à zéro la surface d'érosion repérée."},
 };
 
 } // namespace
 
-FenetreQuiral::FenetreQuiral(Programme& p, ApresAction apres, std::function<bool()> boiteOuverte,
+FenetreQuiral::FenetreQuiral(Programme& p, Seance& s, ApresAction apres, std::function<bool()> boiteOuverte,
                              QWidget* parent)
-    : QWidget(parent), p_(p), apres_(std::move(apres)), boiteOuverte_(std::move(boiteOuverte)) {
+    : QWidget(parent), p_(p), s_(s), apres_(std::move(apres)), boiteOuverte_(std::move(boiteOuverte)) {
     setObjectName(QStringLiteral("Quiral"));
     setAutoFillBackground(true);
     QPalette fond = palette();
@@ -65,7 +70,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, ApresAction apres, std::function<bool
     police.setPixelSize(12);
     setFont(police);
 
-    dessin_ = new ZoneDessin(p, apres_, this);
+    dessin_ = new ZoneDessin(p, s, apres_, this);
 
     // Captions over the sky: the press goes through them to Picture1.
     Label1_ = Etiquette("Label1", this);
@@ -110,6 +115,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, ApresAction apres, std::function<bool
         bouton->setObjectName(QString::fromUtf8(b.nom));
         bouton->setFocusPolicy(Qt::NoFocus);
         bouton->setGeometry(Pixels(b.place));
+        bouton->setToolTip(QString::fromUtf8(b.bulle));
         const std::string nom = b.nom;
         connect(bouton, &QPushButton::clicked, this, [this, nom] { Agit(nom); });
     }
@@ -133,7 +139,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, ApresAction apres, std::function<bool
     timer1_->setTimerType(Qt::PreciseTimer);
     connect(timer1_, &QTimer::timeout, this, [this] {
         if (boiteOuverte_ && boiteOuverte_()) return;
-        Tick(p_);
+        s_.Tick();
         if (apres_) apres_();
     });
 }
@@ -218,7 +224,7 @@ QRadioButton* FenetreQuiral::Option(const char* nom, const char* caption, Geomet
 }
 
 void FenetreQuiral::Agit(const std::string& nom) {
-    Click(p_, nom);
+    s_.Click(nom);
     if (apres_) apres_();
 }
 

@@ -27,13 +27,15 @@ class FenetreQuiral : public QWidget {
 public:
     // `boiteOuverte` says whether a message box waits for its answer: the
     // timer's ticks wait for it.
-    FenetreQuiral(Programme& p, ApresAction apres, std::function<bool()> boiteOuverte,
+    FenetreQuiral(Programme& p, Seance& s, ApresAction apres, std::function<bool()> boiteOuverte,
                   QWidget* parent);
     // The picture is repainted at most every 8 ms, which no screen outruns:
     // at a 1 ms interval several cycles go by between two frames, and the
     // frame shows the last of them.
     void Repeint();
     void Synchronise();
+    // The state was replaced as a whole: the next Synchronise repaints.
+    void ToutRevoir() { generation_ = ~std::uint64_t(0); }
 
 private:
     QLabel* Etiquette(const char* nom, QWidget* parent);
@@ -43,6 +45,7 @@ private:
     static void Couleur(QWidget* w, Rgb c);
 
     Programme& p_;
+    Seance& s_;
     ApresAction apres_;
     ZoneDessin* dessin_ = nullptr;
     Legende* legende_ = nullptr;

@@ -12,6 +12,6 @@ namespace terraflot {
 // A tool window above the others that never takes the focus.
 std::unique_ptr<Miroir> CreeTableauBord(Programme& p, QWidget* parent);
 // Modal to the frame; its "OK" hands the click to the program, then `apres`.
-std::unique_ptr<Miroir> CreeAvertissement(Programme& p, ApresAction apres, QWidget* parent);
+std::unique_ptr<Miroir> CreeAvertissement(Programme& p, Seance& s, ApresAction apres, QWidget* parent);
 
 } // namespace terraflot

@@ -9,9 +9,9 @@
 
 namespace terraflot {
 
-std::unique_ptr<Miroir> CreePreferences(Programme& p, ApresAction apres, QWidget* parent);
-std::unique_ptr<Miroir> CreeAide(Programme& p, ApresAction apres, QWidget* parent);
-std::unique_ptr<Miroir> CreeApropos(Programme& p, ApresAction apres, QWidget* parent);
+std::unique_ptr<Miroir> CreePreferences(Programme& p, Seance& s, ApresAction apres, QWidget* parent);
+std::unique_ptr<Miroir> CreeAide(Programme& p, Seance& s, ApresAction apres, QWidget* parent);
+std::unique_ptr<Miroir> CreeApropos(Programme& p, Seance& s, ApresAction apres, QWidget* parent);
 // Opens the help file's default topic in the program's own help viewer, a
 // window independent of the others.  A damaged or foreign file gives a
 // French message.

@@ -1,16 +1,20 @@
 // A Qt window that mirrors part of the program's state (Ihm) and hands the
-// user's actions to the commands of commandes/commandes.h.
+// user's actions to the session (lecon/seance.h), which journals them and
+// delivers them to the commands.
 #pragma once
 
 #include <functional>
 #include <memory>
 
+#include <QCloseEvent>
+#include <QDialog>
 #include <QPointer>
 #include <QWidget>
 
 namespace terraflot {
 
 struct Programme;
+class Seance;
 
 class Miroir {
 public:
@@ -42,6 +46,20 @@ public:
 
 private:
     QPointer<W> w_;
+};
+
+// A dialog whose close box and Escape do what its "OK" does.
+class DialogueOk : public QDialog {
+public:
+    using QDialog::QDialog;
+
+protected:
+    virtual void Valide() = 0;
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        Valide();
+    }
+    void reject() override { Valide(); }
 };
 
 } // namespace terraflot

@@ -3,15 +3,15 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "commandes.h"
+#include "seance.h"
 #include "conversions.h"
 #include "couleurs_qt.h"
 #include "etat.h"
 
 namespace terraflot {
 
-ZoneDessin::ZoneDessin(Programme& p, ApresAction apres, QWidget* parent)
-    : QWidget(parent), p_(p), apres_(std::move(apres)) {
+ZoneDessin::ZoneDessin(Programme& p, Seance& s, ApresAction apres, QWidget* parent)
+    : QWidget(parent), p_(p), s_(s), apres_(std::move(apres)) {
     setObjectName(QStringLiteral("Picture1"));
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -28,13 +28,13 @@ void ZoneDessin::paintEvent(QPaintEvent* e) {
 
 void ZoneDessin::mousePressEvent(QMouseEvent* e) {
     if (!Dedans(e->position())) return;   // any button edits
-    Press(p_, e->position().x() * TWIPS, e->position().y() * TWIPS);
+    s_.Press(e->position().x() * TWIPS, e->position().y() * TWIPS);
     if (apres_) apres_();
 }
 
 void ZoneDessin::mouseMoveEvent(QMouseEvent* e) {
     if (!Dedans(e->position())) return;
-    Move(p_, e->position().x() * TWIPS, e->position().y() * TWIPS);
+    s_.Move(e->position().x() * TWIPS, e->position().y() * TWIPS);
     if (apres_) apres_();
 }
 

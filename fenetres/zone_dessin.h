@@ -12,7 +12,7 @@ namespace terraflot {
 // program in twips (15 a pixel), not rounded.
 class ZoneDessin : public QWidget {
 public:
-    ZoneDessin(Programme& p, ApresAction apres, QWidget* parent);
+    ZoneDessin(Programme& p, Seance& s, ApresAction apres, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -22,6 +22,7 @@ protected:
 private:
     bool Dedans(const QPointF& q) const;
     Programme& p_;
+    Seance& s_;
     ApresAction apres_;
 };
 

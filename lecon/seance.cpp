@@ -221,6 +221,14 @@ void DemarreSession(Programme& p) {
 Seance::Seance(Programme& p) : p_(p), d_(std::make_unique<Donnees>()) { d_->depart = Capture(p_); }
 Seance::~Seance() = default;
 
+void Seance::Recommence() {
+    auto d = std::make_unique<Donnees>();
+    d->seuil = d_->seuil;
+    d->budget = d_->budget;
+    d_ = std::move(d);
+    d_->depart = Capture(p_);
+}
+
 namespace {
 Commande Action(Verbe v, double x, double y, long long n = 0, long long h = 0, std::string_view nom = {}) {
     return Commande{.verbe = v, .x = x, .y = y, .n = n, .h = h, .nom = std::string(nom)};

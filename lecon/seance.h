@@ -93,6 +93,11 @@ public:
     // changed; tests and measurements change them).
     void ReglageReperes(double seuilMs, std::size_t budgetOctets);
 
+    // The state of the program now becomes the start of the session: the
+    // journal is emptied (the windows do it once the start-up notice is
+    // gone, so that a session starts where a lesson starts).
+    void Recommence();
+
     // Bumps when the state was replaced as a whole (undo, redo, open): a
     // window then mirrors everything again.
     std::uint64_t Remplacements() const { return remplacements_; }

@@ -13,6 +13,7 @@
 #include "demarrage.h"
 #include "etat.h"
 #include "fenetres_dialogues.h"
+#include "seance.h"
 #include "visionneuse.h"
 
 using namespace terraflot;
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
     p.ihm.HauteurEcran = 1024 * 15;
     Demarre(p);
     Click(p, "Avertissement.Command1");
+    Seance seance(p);
 
     std::unique_ptr<Miroir> fenetre;
     std::unique_ptr<Visionneuse> visionneuse;
@@ -50,10 +52,10 @@ int main(int argc, char** argv) {
         if (mode == "glaciation") p.m.ModeGlaciation = true;
         if (mode == "massif") p.m.AnimErosionMassif = true;
         Menu(p, "mnu_aide2");
-        fenetre = CreeAide(p, [] { QApplication::quit(); }, nullptr);
+        fenetre = CreeAide(p, seance, [] { QApplication::quit(); }, nullptr);
     } else if (quoi == "apropos") {
         Menu(p, "mnu_apropos");
-        fenetre = CreeApropos(p, [] { QApplication::quit(); }, nullptr);
+        fenetre = CreeApropos(p, seance, [] { QApplication::quit(); }, nullptr);
     } else if (quoi == "visionneuse" && argc > 2) {
         std::string erreur;
         visionneuse = CreeVisionneuse(argv[2], erreur);

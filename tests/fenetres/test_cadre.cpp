@@ -168,7 +168,7 @@ TEST(Cadre, MenusMirrorTheModes) {
     Appli a;
     QStringList barre;
     for (QAction* x : a.cadre->findChild<QMenuBar*>()->actions()) barre << x->text();
-    EXPECT_EQ(barre, QStringList({"Quitter", "Préférences", "Réajustement Isostatique", "Calcul", "?"}));
+    EXPECT_EQ(barre, QStringList({"Fichier", "Edition", "Quitter", "Préférences", "Réajustement Isostatique", "Calcul", "?"}));
     EXPECT_TRUE(a.Action("mnu_profil")->isChecked());
     EXPECT_FALSE(a.Action("mnu_anim_montagne")->isEnabled());
     EXPECT_FALSE(a.Action("mnu_anim_epaississement")->isEnabled());

@@ -18,7 +18,7 @@ if ! "$CMAKE" --install "$BUILD" --prefix "$PREFIXE" >"$DOSSIER/install.log" 2>&
 fi
 
 ICONES=share/icons/hicolor
-attendus=(bin/terraflot share/applications/terraflot.desktop
+attendus=(bin/terraflot share/applications/terraflot.desktop share/mime/packages/terraflot.xml
           share/metainfo/fr.terraflot.terraflot.metainfo.xml $ICONES/scalable/apps/terraflot.svg
           share/man/man1/terraflot.1.gz share/doc/terraflot/copyright share/doc/terraflot/changelog.gz)
 CHM=share/terraflot/terraflot.chm
@@ -92,6 +92,11 @@ if [ -f "$D" ]; then
   exe=$(cle_desktop "$D" Exec); exe=${exe%% *}
   [ -x "$PREFIXE/bin/$exe" ] || echec "Exec=$exe ne désigne pas un programme installé dans bin"
   attendu "Icon (nom des fichiers d'icône)" "$(cle_desktop "$D" Icon)" "terraflot"
+  # The lessons open with the program: the entry takes the type the MIME file declares.
+  attendu "MimeType" "$(cle_desktop "$D" MimeType)" "application/x-terraflot;"
+  grep -q '<glob pattern="\*.terraflot"/>' "$PREFIXE/share/mime/packages/terraflot.xml" 2>/dev/null \
+    && grep -q 'type="application/x-terraflot"' "$PREFIXE/share/mime/packages/terraflot.xml" \
+    || echec "share/mime/packages/terraflot.xml ne déclare pas application/x-terraflot pour *.terraflot"
   # The window manager groups the window with its entry by WM_CLASS, which
   # Qt takes from the application name set in main().
   nom_appli=$(sed -n 's/.*setApplicationName(QStringLiteral("\([^"]*\)").*/\1/p' "$SOURCES/app/main.cpp" | head -n1)

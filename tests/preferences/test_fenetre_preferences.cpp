@@ -33,7 +33,7 @@ struct Ecran {
     Ecran() {
         principal.show();
         EXPECT_EQ(Menu(p, "mnu_modifier"), "");
-        miroir = CreePreferences(p, [this] { ++apres; }, &principal);
+        miroir = CreePreferences(p, moteur.seance(), [this] { ++apres; }, &principal);
     }
     QWidget* F() { return miroir->Widget(); }
     QScrollBar* Barre(const char* nom) { return F()->findChild<QScrollBar*>(QString::fromUtf8(nom)); }
