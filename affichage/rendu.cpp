@@ -122,10 +122,10 @@ void mnu_quadrillage_Click(Programme& p) {
     Modele& m = p.m;
     if (!m.Quadrillage) {
         m.Quadrillage = true;
-        p.MenuItem("mnu_quadrillage").caption = "Ne pas représenter le quadrillage";
+        p.MenuItem("mnu_quadrillage").libelle = "Ne pas représenter le quadrillage";
     } else {
         m.Quadrillage = false;
-        p.MenuItem("mnu_quadrillage").caption = "Représenter le quadrillage";
+        p.MenuItem("mnu_quadrillage").libelle = "Représenter le quadrillage";
     }
     RééQUILIBRAGE(m, p.dessin);
 }
@@ -134,10 +134,10 @@ void mnu_ReprésenterNiveauxRepères_Click(Programme& p) {
     Modele& m = p.m;
     if (!m.RepresenteReperes) {
         m.RepresenteReperes = true;
-        p.MenuItem("mnu_ReprésenterNiveauxRepères").caption = "Ne pas représenter les niveaux repères";
+        p.MenuItem("mnu_ReprésenterNiveauxRepères").libelle = "Ne pas représenter les niveaux repères";
     } else {
         m.RepresenteReperes = false;
-        p.MenuItem("mnu_ReprésenterNiveauxRepères").caption = "Représenter les niveaux repères";
+        p.MenuItem("mnu_ReprésenterNiveauxRepères").libelle = "Représenter les niveaux repères";
     }
     for (int k = 1; k <= ColonnesEnService(m); ++k) {
         m.LimiteInitialeIntermediaire[k] = m.AltRepereIntermediaire[k];

@@ -31,8 +31,8 @@ inline constexpr int LARGEUR_TABLEAU_BORD = 3240;
 inline constexpr int HAUTEUR_TABLEAU_BORD = 5700;
 struct LigneTableauBord {
     const char* nom;       // control name ("Label2")
-    int top;               // twips
-    const char* caption;   // static caption, "" for a value label
+    int haut;               // twips
+    const char* libelle;   // static caption, "" for a value label
     bool statique;
 };
 inline constexpr LigneTableauBord LIGNES_TABLEAU_BORD[] = {

@@ -47,10 +47,10 @@ double ChargeAuCurseur(const Modele& m, int i, double a, double D) {
 void ChargeTableau_bord(Programme& p) {
     Fenetre& f = p.Charge(TABLEAU, "Tableau de bord", LARGEUR_TABLEAU_BORD, HAUTEUR_TABLEAU_BORD);
     f.visible = true;
-    f.left = p.ihm.LargeurEcran - f.width - 50;
-    f.top = p.ihm.HauteurEcran - f.height - 500;
+    f.gauche = p.ihm.LargeurEcran - f.largeur - 50;
+    f.haut = p.ihm.HauteurEcran - f.hauteur - 500;
     for (const LigneTableauBord& l : LIGNES_TABLEAU_BORD)
-        p.Label(Cle(l.nom), l.caption);
+        p.Label(Cle(l.nom), l.libelle);
 }
 
 void Picture1_MouseMove(Programme& p, double x, double y) {
@@ -140,12 +140,12 @@ void INDICTABLEAU(Programme& p, int i, double y) {
 
 void mnu_affichetableau_Click(Programme& p) {
     ElementMenu& menu = p.MenuItem("mnu_affichetableau");
-    if (menu.caption == "Ne pas afficher le tableau de bord") {
+    if (menu.libelle == "Ne pas afficher le tableau de bord") {
         p.m.AfficheTableau = false;
-        menu.caption = "Afficher le tableau de bord";
+        menu.libelle = "Afficher le tableau de bord";
     } else {
         p.m.AfficheTableau = true;
-        menu.caption = "Ne pas afficher le tableau de bord";
+        menu.libelle = "Ne pas afficher le tableau de bord";
     }
     Rééquilibrage2(p.m, p.dessin);
 }

@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
     // The frame goes before the program whose state it shows.
     std::unique_ptr<QWidget> cadre(terraflot::CreeCadre(programme));
     if (!cadre) return 1;
-    if (programme.ihm.ended) return 0;
+    if (programme.ihm.termine) return 0;
     if (!ligne.lecon.isEmpty()) terraflot::OuvreAuDepart(cadre.get(), ligne.lecon.toStdString());
     terraflot::QuandTermine(cadre.get(), [] { QCoreApplication::exit(0); });
     return app.exec();

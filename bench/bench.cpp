@@ -63,9 +63,9 @@ void Exige(bool condition, const char* quoi) {
 // ms when given: its bar reads 1001 - interval), validated with "Oui".
 void Dimensionne(Programme& p, Taille t, int intervalle = 0) {
     Exige(Menu(p, "mnu_modifier").empty(), "parameters dialog");
-    Bar(p, "VScroll1", t.colonnes);
-    Bar(p, "VScroll2", t.tranches);
-    if (intervalle > 0) Bar(p, "HScroll1", 1001 - intervalle);
+    BougeBarre(p, "VScroll1", t.colonnes);
+    BougeBarre(p, "VScroll2", t.tranches);
+    if (intervalle > 0) BougeBarre(p, "HScroll1", 1001 - intervalle);
     Exige(Menu(p, "Préférences.mnu_quitter").empty(), "closing the parameters dialog");
     Exige(p.m.NbColonnes == t.colonnes && p.m.NbTranches == t.tranches, "columns and bands");
     Exige(!p.Fen("Préférences").visible, "parameters dialog closed");
@@ -79,10 +79,10 @@ std::unique_ptr<Moteur> Massif(Taille t, Protocole protocole, bool lance) {
     mo->plateforme().reponses.push_back(true);
     Dimensionne(p, t);
     p.dessin.ChoisitProtocole(protocole);
-    for (int c = 1; c <= t.colonnes; ++c) Exige(PressAlt(p, c, 6000 + (c % 9) * 400).empty(), "relief");
+    for (int c = 1; c <= t.colonnes; ++c) Exige(AppuieAlt(p, c, 6000 + (c % 9) * 400).empty(), "relief");
     if (lance) {
         Exige(Menu(p, "mnu_Anim_érosion").empty(), "erosion animation");
-        Exige(Click(p, "HLBBttn3").empty() && p.ihm.Timer1.enabled, "Démarrer");
+        Exige(Clique(p, "HLBBttn3").empty() && p.ihm.Timer1.actif, "Démarrer");
     }
     p.dessin.Image();
     return mo;
@@ -91,12 +91,12 @@ std::unique_ptr<Moteur> Massif(Taille t, Protocole protocole, bool lance) {
 void Tick_(benchmark::State& etat, Taille t, Protocole protocole) {
     auto mo = Massif(t, protocole, true);
     for (auto _ : etat) {
-        if (!mo->programme().ihm.Timer1.enabled) {
+        if (!mo->programme().ihm.Timer1.actif) {
             etat.PauseTiming();
             mo = Massif(t, protocole, true);
             etat.ResumeTiming();
         }
-        Tick(mo->programme());
+        Tic(mo->programme());
         benchmark::DoNotOptimize(mo->programme().dessin.Image().constBits());
     }
 }
@@ -115,7 +115,7 @@ void Mouvement_(benchmark::State& etat, Taille t, Protocole protocole) {
     int k = 0;
     for (auto _ : etat) {
         k = (k + 7) % t.colonnes;
-        MoveAlt(p, k + 1, -20000 + 1000 * (k % 30));
+        SurvoleAlt(p, k + 1, -20000 + 1000 * (k % 30));
         benchmark::DoNotOptimize(p.dessin.Image().constBits());
     }
 }
@@ -126,7 +126,7 @@ void Appui_(benchmark::State& etat, Taille t, Protocole protocole) {
     int k = 0;
     for (auto _ : etat) {
         k = (k + 7) % t.colonnes;
-        PressAlt(p, k + 1, 1000 + 100 * (k % 20));
+        AppuieAlt(p, k + 1, 1000 + 100 * (k % 20));
         benchmark::DoNotOptimize(p.dessin.Image().constBits());
     }
 }
@@ -209,7 +209,7 @@ void Cadence(double& cycles, double& peintures, double& partielles, double& arre
     Dimensionne(p, {100, 20}, 1);
     Exige(p.m.IntervalleAnimation == 1, "interval of 1 ms");
     pf.valide = false;
-    for (int c = 1; c <= 100; ++c) Exige(PressAlt(p, c, -1000).empty(), "relief");
+    for (int c = 1; c <= 100; ++c) Exige(AppuieAlt(p, c, -1000).empty(), "relief");
     p.m.MvCroute = p.m.MvCrouteSauve = 3.4;
     p.m.MvManteau = p.m.MvManteauSauve = 3.0;
     Exige(Menu(p, "mnu_réajuster").empty(), "re-balance");
@@ -220,20 +220,20 @@ void Cadence(double& cycles, double& peintures, double& partielles, double& arre
     CompteurPeintures compteur;
     cadre->findChild<QWidget*>("Picture1")->installEventFilter(&compteur);
     demarrer->click();
-    Exige(p.ihm.Timer1.enabled, "Démarrer");
+    Exige(p.ihm.Timer1.actif, "Démarrer");
     const double t0 = p.m.TempsEcoule;
     QElapsedTimer chrono;
     chrono.start();
     while (chrono.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     const double duree = chrono.elapsed() / 1000.0;
-    Exige(p.ihm.Timer1.enabled && p.ihm.Timer1.interval == 1, "Timer1 still running at 1 ms");
+    Exige(p.ihm.Timer1.actif && p.ihm.Timer1.intervalle == 1, "Timer1 still running at 1 ms");
     cycles = (p.m.TempsEcoule - t0) / duree;
     peintures = compteur.complets / duree;
     partielles = compteur.partiels / duree;
     QElapsedTimer arret;
     arret.start();
     QTimer::singleShot(0, stop, [stop] { stop->click(); });
-    while (p.ihm.Timer1.enabled && arret.elapsed() < 5000)
+    while (p.ihm.Timer1.actif && arret.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     arretMs = arret.nsecsElapsed() / 1e6;
 }
@@ -251,7 +251,7 @@ Session Scenario() {
     auto mo = std::make_unique<Moteur>(DossierExecutable());
     std::ostringstream sortie;
     for (int k = 1; k <= 10000; ++k) {
-        if (mo->programme().ihm.ended) {
+        if (mo->programme().ihm.termine) {
             mo = std::make_unique<Moteur>(DossierExecutable());
             ++r.programmes;
         }

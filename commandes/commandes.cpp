@@ -82,12 +82,12 @@ const char* Parent(std::string_view nom) {
 } // namespace
 
 std::string Accessible(const Programme& p, std::string_view fenetre) {
-    if (p.ihm.ended) return "the program has ended";
+    if (p.ihm.termine) return "the program has ended";
     for (const auto& [nom, f] : p.ihm.fenetres)
-        if (f.loaded && f.visible && f.modale && nom != fenetre)
+        if (f.chargee && f.visible && f.modale && nom != fenetre)
             return "the modal window " + nom + " is open";
     auto it = p.ihm.fenetres.find(fenetre);
-    if (it == p.ihm.fenetres.end() || !it->second.loaded) return std::string(fenetre) + " is not open";
+    if (it == p.ihm.fenetres.end() || !it->second.chargee) return std::string(fenetre) + " is not open";
     if (!it->second.visible) return std::string(fenetre) + " is hidden";
     return {};
 }
@@ -99,7 +99,7 @@ std::string Menu(Programme& p, std::string_view nom) {
     for (std::string_view n = nom; !n.empty(); n = Parent(n)) {
         auto m = p.ihm.menus.find(n);
         if (m == p.ihm.menus.end()) break;
-        if (!m->second.enabled) return "menu item " + std::string(n) + " is disabled";
+        if (!m->second.actif) return "menu item " + std::string(n) + " is disabled";
         if (!m->second.visible) return "menu item " + std::string(n) + " is hidden";
     }
     for (const Entree& e : MENUS)
@@ -110,7 +110,7 @@ std::string Menu(Programme& p, std::string_view nom) {
     return {};  // a menu title only opens its menu
 }
 
-std::string Click(Programme& p, std::string_view nom) {
+std::string Clique(Programme& p, std::string_view nom) {
     for (const Bouton& b : BOUTONS) {
         if (b.nom != nom) continue;
         if (std::string r = Accessible(p, b.fenetre); !r.empty()) return r;
@@ -121,36 +121,36 @@ std::string Click(Programme& p, std::string_view nom) {
     return "no button " + std::string(nom);
 }
 
-std::string Press(Programme& p, double x, double y, std::optional<double> altitude) {
+std::string Appuie(Programme& p, double x, double y, std::optional<double> altitude) {
     if (std::string r = Accessible(p, "Quiral"); !r.empty()) return r;
     Picture1_MouseDown(p, x, y, altitude);
     return {};
 }
 
-std::string PressAlt(Programme& p, double c, double a) {
+std::string AppuieAlt(Programme& p, double c, double a) {
     const double x = p.m.OrigineX + (c - 0.5) * p.m.LargeurColonne;
-    return Press(p, x, YDepuisAltitude(p.m, a), a);
+    return Appuie(p, x, YDepuisAltitude(p.m, a), a);
 }
 
-std::string Move(Programme& p, double x, double y) {
+std::string Survole(Programme& p, double x, double y) {
     if (std::string r = Accessible(p, "Quiral"); !r.empty()) return r;
     Picture1_MouseMove(p, x, y);
     return {};
 }
 
-std::string MoveAlt(Programme& p, double c, double a) {
+std::string SurvoleAlt(Programme& p, double c, double a) {
     const double x = p.m.OrigineX + (c - 0.5) * p.m.LargeurColonne;
-    return Move(p, x, YDepuisAltitude(p.m, a));
+    return Survole(p, x, YDepuisAltitude(p.m, a));
 }
 
-std::string Bar(Programme& p, std::string_view nom, int v) {
+std::string BougeBarre(Programme& p, std::string_view nom, int v) {
     if (std::string r = Accessible(p, "Préférences"); !r.empty()) return r;
     if (!ChangeBarre(p, nom, v)) return "no scroll bar " + std::string(nom);
     return {};
 }
 
-std::string Resize(Programme& p, int largeur, int hauteur) {
-    if (p.ihm.ended) return "the program has ended";
+std::string Redimensionne(Programme& p, int largeur, int hauteur) {
+    if (p.ihm.termine) return "the program has ended";
     p.ihm.LargeurCadre = std::max(largeur, LARGEUR_CADRE_MIN);
     p.ihm.HauteurCadre = std::max(hauteur, HAUTEUR_CADRE_MIN);
     Quiral_Resize(p);
@@ -163,12 +163,12 @@ std::string Fermeture(Programme& p) {
     return {};
 }
 
-void Tick(Programme& p) {
-    if (!p.ihm.ended && p.ihm.Timer1.enabled) Timer1_Timer(p);
+void Tic(Programme& p) {
+    if (!p.ihm.termine && p.ihm.Timer1.actif) Timer1_Timer(p);
 }
 
-void NoticeTick(Programme& p) {
-    if (!p.ihm.ended && p.Chargee("Avertissement") && p.ihm.TimerAvertissement.enabled)
+void TicAvertissement(Programme& p) {
+    if (!p.ihm.termine && p.Chargee("Avertissement") && p.ihm.TimerAvertissement.actif)
         Avertissement_Timer1_Timer(p);
 }
 

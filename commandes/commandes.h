@@ -15,20 +15,20 @@ struct Programme;
 std::string Accessible(const Programme& p, std::string_view fenetre);
 
 std::string Menu(Programme& p, std::string_view nom);
-std::string Click(Programme& p, std::string_view nom);
-std::string Press(Programme& p, double x, double y,
+std::string Clique(Programme& p, std::string_view nom);
+std::string Appuie(Programme& p, double x, double y,
                   std::optional<double> altitude = std::nullopt);
 // A press in the middle of column c at altitude a (metres).
-std::string PressAlt(Programme& p, double c, double a);
-std::string Move(Programme& p, double x, double y);
-std::string MoveAlt(Programme& p, double c, double a);
-std::string Bar(Programme& p, std::string_view nom, int v);
-std::string Resize(Programme& p, int largeur, int hauteur);
+std::string AppuieAlt(Programme& p, double c, double a);
+std::string Survole(Programme& p, double x, double y);
+std::string SurvoleAlt(Programme& p, double c, double a);
+std::string BougeBarre(Programme& p, std::string_view nom, int v);
+std::string Redimensionne(Programme& p, int largeur, int hauteur);
 // Closing the frame window (its close box).
 std::string Fermeture(Programme& p);
 // Timer ticks are not user actions: delivered while the timer is enabled.
-void Tick(Programme& p);
-void NoticeTick(Programme& p);
+void Tic(Programme& p);
+void TicAvertissement(Programme& p);
 
 // Smallest frame size (twips) that keeps the drawing area's height positive.
 inline constexpr int LARGEUR_CADRE_MIN = 3000;

@@ -24,9 +24,9 @@ const char* const PHRASES_AVERTISSEMENT[4] = {
 void MDIForm1_Load(Programme& p) {
     Modele& m = p.m;
     Fenetre& cadre = p.Fen("MDIForm1");
-    cadre.loaded = true;
+    cadre.chargee = true;
     cadre.visible = true;
-    cadre.caption = "TerraFLOT";
+    cadre.libelle = "TerraFLOT";
     // The first height is replaced by the second, as at every start.
     p.ihm.HauteurCadre = p.ihm.HauteurEcran * 2 / 3;
     p.ihm.LargeurCadre = 12500;
@@ -66,14 +66,14 @@ void MDIForm1_Load(Programme& p) {
 void Quiral_Load(Programme& p) {
     Modele& m = p.m;
     Fenetre& f = p.Fen("Quiral");
-    f.loaded = true;
+    f.chargee = true;
     f.visible = true;
-    f.caption = "TERRAFLOT";
+    f.libelle = "TERRAFLOT";
     for (const DefinitionMenu& d : MENUS_QUIRAL) {
         ElementMenu& menu = p.MenuItem(d.nom);
-        menu.caption = d.caption;
-        menu.checked = d.checked;
-        menu.enabled = d.enabled;
+        menu.libelle = d.libelle;
+        menu.coche = d.coche;
+        menu.actif = d.actif;
         menu.visible = true;
     }
     p.ihm.Timer1 = {false, 100};
@@ -143,23 +143,23 @@ void Quiral_Resize(Programme& p) {
     Rafraichit2(p);
     p.dessin.EchelleHorizontale();
     const Geometrie& legende = p.ihm.geometries["Quiral.Picture4"];
-    p.ihm.geometries["Quiral.Picture2"] = {legende.left + legende.width,
+    p.ihm.geometries["Quiral.Picture2"] = {legende.gauche + legende.largeur,
                                            int(m.HauteurZone) - HAUTEUR_PICTURE2,
                                            LARGEUR_PICTURE2, HAUTEUR_PICTURE2};
 }
 
 void Avertissement_Load(Programme& p) {
     Fenetre& f = p.Fen("Avertissement");
-    f.loaded = true;
-    f.caption = "Avertissement";
+    f.chargee = true;
+    f.libelle = "Avertissement";
     p.Label("Avertissement.Label8", "TERRAFLOT");
     p.Label("Avertissement.Label10",
             " Simulation de l'équilibre vertical de la lithosphère continentale");
     p.Label("Avertissement.Label1", std::string(PHRASES_AVERTISSEMENT[0]) +
                                         PHRASES_AVERTISSEMENT[1] + SautLigne +
                                         PHRASES_AVERTISSEMENT[2] + PHRASES_AVERTISSEMENT[3]);
-    p.ihm.labelsMasques.erase("Avertissement.Label8");
-    p.ihm.labelsMasques.erase("Avertissement.Label10");
+    p.ihm.etiquettesMasquees.erase("Avertissement.Label8");
+    p.ihm.etiquettesMasquees.erase("Avertissement.Label10");
     p.ihm.TimerAvertissement = {true, 5000};
 }
 
@@ -180,13 +180,13 @@ void Demarre(Programme& p) {
 }
 
 void Avertissement_Timer1_Timer(Programme& p) {
-    p.ihm.labelsMasques["Avertissement.Label8"] = true;
-    p.ihm.labelsMasques["Avertissement.Label10"] = true;
+    p.ihm.etiquettesMasquees["Avertissement.Label8"] = true;
+    p.ihm.etiquettesMasquees["Avertissement.Label10"] = true;
 }
 
 void Avertissement_Command1_Click(Programme& p) {
-    p.ihm.labelsMasques.erase("Avertissement.Label8");
-    p.ihm.labelsMasques.erase("Avertissement.Label10");
+    p.ihm.etiquettesMasquees.erase("Avertissement.Label8");
+    p.ihm.etiquettesMasquees.erase("Avertissement.Label10");
     p.Decharge("Avertissement");
 }
 

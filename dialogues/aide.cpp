@@ -155,8 +155,8 @@ constexpr int BOUTON_LARGEUR = 960;
 constexpr int BOUTON_HAUTEUR = 480;
 
 void Centre(Programme& p, Fenetre& f) {
-    f.left = std::max(0, (p.ihm.LargeurEcran - f.width) / 2);
-    f.top = std::max(0, (p.ihm.HauteurEcran - f.height) / 2);
+    f.gauche = std::max(0, (p.ihm.LargeurEcran - f.largeur) / 2);
+    f.haut = std::max(0, (p.ihm.HauteurEcran - f.hauteur) / 2);
 }
 
 } // namespace
@@ -177,8 +177,8 @@ void mnu_aide2_Click(Programme& p) {
     // Rebuilt at each opening: it shows the mode of this moment.
     if (p.Chargee("Aide")) p.Decharge("Aide");
     Fenetre& f = p.Fen("Aide");
-    f.loaded = true;
-    f.caption = "Comment ...";
+    f.chargee = true;
+    f.libelle = "Comment ...";
 
     const Sujet s = SujetCourant(p.m);
     p.Label("Aide.Label1", s.titre);
@@ -190,10 +190,10 @@ void mnu_aide2_Click(Programme& p) {
     label2 = {AIDE_GAUCHE, AIDE_HAUT + AIDE_HAUTEUR_TITRE, AIDE_LARGEUR_TEXTE,
               HauteurTexte(s.texte, AIDE_LARGEUR_TEXTE)};
     Geometrie& bouton = p.ihm.geometries["Aide.HLBBttn1"];
-    bouton = {(AIDE_LARGEUR - BOUTON_LARGEUR) / 2, label2.height + label1.height + 300,
+    bouton = {(AIDE_LARGEUR - BOUTON_LARGEUR) / 2, label2.hauteur + label1.hauteur + 300,
               BOUTON_LARGEUR, BOUTON_HAUTEUR};
-    f.width = AIDE_LARGEUR;
-    f.height = bouton.height + label2.height + label1.height + 1200;
+    f.largeur = AIDE_LARGEUR;
+    f.hauteur = bouton.hauteur + label2.hauteur + label1.hauteur + 1200;
     Centre(p, f);
 
     f.visible = true;

@@ -40,7 +40,7 @@ Barre* Trouve(Programme& p, std::string_view nom) {
 
 int Valeur(Programme& p, std::string_view nom) {
     const Barre* b = Trouve(p, nom);
-    return b ? b->value : 0;
+    return b ? b->valeur : 0;
 }
 
 void Change(Programme& p, std::string_view nom);
@@ -51,8 +51,8 @@ void Pose(Programme& p, std::string_view nom, int v) {
     Barre* b = Trouve(p, nom);
     if (!b) return;
     v = std::clamp(v, b->min, b->max);
-    if (v == b->value) return;
-    b->value = v;
+    if (v == b->valeur) return;
+    b->valeur = v;
     Change(p, nom);
 }
 
@@ -64,9 +64,9 @@ void Bornes(Programme& p, std::string_view nom, int min, int max) {
     if (!b) return;
     b->min = min;
     b->max = std::max(min, max);
-    const int v = std::clamp(b->value, b->min, b->max);
-    if (v == b->value) return;
-    b->value = v;
+    const int v = std::clamp(b->valeur, b->min, b->max);
+    if (v == b->valeur) return;
+    b->valeur = v;
     Change(p, nom);
 }
 
@@ -200,8 +200,8 @@ void ChargePreferences(Programme& p) {
     defaut = {"Valeurs par défaut", false, false, true};
 
     // 1. Topmost (the window does it), at its place.
-    f.left = 10;
-    f.top = 800;
+    f.gauche = 10;
+    f.haut = 800;
 
     // 2. Opening values; each move runs its change handler.
     Pose(p, "VScroll1", m.NbColonnes);

@@ -174,7 +174,7 @@ void CycleErosion(Programme& p, bool tick) {
 
     if (!erode) {
         // Nothing left above the erosion level: the run is over.
-        p.ihm.Timer1.enabled = false;
+        p.ihm.Timer1.actif = false;
         if (tick) m.AnimErosionMassif = false;
         m.ReperesFixes = true;
         m.ReperageErosion = false;

@@ -24,15 +24,15 @@ void Programme::ChangePointeur(terraflot::Pointeur p) {
 }
 
 void Programme::Label(std::string_view cle, std::string texte) {
-    auto it = ihm.labels.find(cle);
-    if (it == ihm.labels.end()) ihm.labels.emplace(std::string(cle), std::move(texte));
+    auto it = ihm.etiquettes.find(cle);
+    if (it == ihm.etiquettes.end()) ihm.etiquettes.emplace(std::string(cle), std::move(texte));
     else if (it->second != texte) it->second = std::move(texte);
 }
 
 const std::string& Programme::Label(std::string_view cle) const {
     static const std::string vide;
-    auto it = ihm.labels.find(cle);
-    return it == ihm.labels.end() ? vide : it->second;
+    auto it = ihm.etiquettes.find(cle);
+    return it == ihm.etiquettes.end() ? vide : it->second;
 }
 
 namespace {
@@ -68,17 +68,17 @@ Fenetre& Programme::Fen(std::string_view nom) {
 
 bool Programme::Chargee(std::string_view fenetre) const {
     auto it = ihm.fenetres.find(fenetre);
-    return it != ihm.fenetres.end() && it->second.loaded;
+    return it != ihm.fenetres.end() && it->second.chargee;
 }
 
 Fenetre& Programme::Charge(std::string_view nom, std::string caption, int largeur, int hauteur) {
     Fenetre& f = Fen(nom);
-    f.loaded = true;
+    f.chargee = true;
     f.visible = false;
     f.modale = false;
-    f.caption = std::move(caption);
-    f.width = largeur;
-    f.height = hauteur;
+    f.libelle = std::move(caption);
+    f.largeur = largeur;
+    f.hauteur = hauteur;
     return f;
 }
 
@@ -92,11 +92,11 @@ void EffacePrefixe(Map& map, const std::string& prefixe) {
 
 void Programme::Decharge(std::string_view fenetre) {
     Fenetre& f = Fen(fenetre);
-    f.loaded = false;
+    f.chargee = false;
     f.visible = false;
     f.modale = false;
     const std::string prefixe = std::string(fenetre) + ".";
-    EffacePrefixe(ihm.labels, prefixe);
+    EffacePrefixe(ihm.etiquettes, prefixe);
     EffacePrefixe(ihm.menus, prefixe);
     EffacePrefixe(ihm.geometries, prefixe);
     if (fenetre == "Préférences") ihm.barres.clear();
@@ -108,8 +108,8 @@ void Programme::Decharge(std::string_view fenetre) {
 void FinProgramme(Programme& p) {
     for (const char* nom : FENETRES)
         if (p.Chargee(nom)) p.Decharge(nom);
-    p.ihm.Timer1.enabled = false;
-    p.ihm.ended = true;
+    p.ihm.Timer1.actif = false;
+    p.ihm.termine = true;
 }
 
 bool DemandeFin(Programme& p) {

@@ -22,43 +22,43 @@ inline constexpr const char* SautLigne = "\r\n";
 inline constexpr const char* TitreApplication = "TERRAFLOT";
 
 struct ElementMenu {
-    std::string caption;
-    bool checked = false;
-    bool enabled = true;
+    std::string libelle;
+    bool coche = false;
+    bool actif = true;
     bool visible = true;
 };
 
 struct Fenetre {
-    bool loaded = false;
+    bool chargee = false;
     bool visible = false;
     bool modale = false;   // shown modally: every other window is blocked
-    std::string caption;
-    int left = 0;          // twips, screen coordinates
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    std::string libelle;
+    int gauche = 0;          // twips, screen coordinates
+    int haut = 0;
+    int largeur = 0;
+    int hauteur = 0;
     // Raised by a command that brings the window forward when it is already
     // shown ("A propos de " chosen again); the Qt window raises itself when it changes.
     int premierPlan = 0;
 };
 
 struct Minuterie {
-    bool enabled = false;
-    int interval = 0;      // ms
+    bool actif = false;
+    int intervalle = 0;      // ms
 };
 
 struct Barre {
-    int value = 0;
+    int valeur = 0;
     int min = 0;
     int max = 0;
 };
 
 // Size and place of a control inside its window (twips).
 struct Geometrie {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
+    int gauche = 0;
+    int haut = 0;
+    int largeur = 0;
+    int hauteur = 0;
 };
 
 enum class Pointeur { Defaut, Sablier, Fleche };
@@ -81,7 +81,7 @@ struct DemandeAide {
 
 struct Ihm {
     // Captions keyed "Window.Control" ("Quiral.Label1").
-    std::map<std::string, std::string, std::less<>> labels;
+    std::map<std::string, std::string, std::less<>> etiquettes;
     // Menu items keyed by control name; a dialog's as "Préférences.mnu_quitter".
     std::map<std::string, ElementMenu, std::less<>> menus;
     // Windows: MDIForm1, Quiral, Tableau_bord, Avertissement, Préférences,
@@ -103,14 +103,14 @@ struct Ihm {
     Rgb Picture10_back = 0;
     int Gauge1_value = 0;                // Préférences
     // Labels hidden by the program ("Avertissement.Label8").
-    std::map<std::string, bool, std::less<>> labelsMasques;
+    std::map<std::string, bool, std::less<>> etiquettesMasquees;
     bool AvertissementMontre = false;    // the notice shows at the first activation only
 
     Minuterie Timer1;                    // Quiral.Timer1
     Minuterie TimerAvertissement;        // Avertissement.Timer1
 
     Pointeur pointeur = Pointeur::Defaut;
-    bool ended = false;
+    bool termine = false;
 
     // Frame size (twips) and screen size (twips).
     int LargeurCadre = 0;

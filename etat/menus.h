@@ -7,9 +7,9 @@ namespace terraflot {
 struct DefinitionMenu {
     const char* nom;
     const char* parent;   // "" for an item of the bar itself
-    const char* caption;
-    bool checked;
-    bool enabled;
+    const char* libelle;
+    bool coche;
+    bool actif;
 };
 
 inline constexpr DefinitionMenu MENUS_QUIRAL[] = {

@@ -105,7 +105,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* e) override {
-        if (p_.ihm.ended) {
+        if (p_.ihm.termine) {
             e->accept();
             return;
         }
@@ -116,10 +116,10 @@ protected:
 
     void resizeEvent(QResizeEvent* e) override {
         QMainWindow::resizeEvent(e);
-        if (applique_ || p_.ihm.ended || !isVisible()) return;
+        if (applique_ || p_.ihm.termine || !isVisible()) return;
         const QSize exterieure = frameGeometry().size();
         if (exterieure == TailleVoulue()) return;
-        seance_->Resize(exterieure.width() * TWIPS, exterieure.height() * TWIPS);
+        seance_->Redimensionne(exterieure.width() * TWIPS, exterieure.height() * TWIPS);
         Synchronise();
     }
 
@@ -137,7 +137,7 @@ private:
             return false;
         };
         for (const DefinitionMenu& d : MENUS_QUIRAL) {
-            const QString caption = QString::fromUtf8(d.caption);
+            const QString caption = QString::fromUtf8(d.libelle);
             QMenu* parent = *d.parent ? sousMenus[d.parent] : nullptr;
             QAction* a = nullptr;
             if (aDesEnfants(d.nom)) {
@@ -163,7 +163,7 @@ private:
     }
 
     void Passe() {
-        if (p_.ihm.ended) {
+        if (p_.ihm.termine) {
             Termine();
             return;
         }
@@ -181,17 +181,17 @@ private:
             for (auto& [nom, miroir] : dialogues_) miroir.reset();
         }
         const Fenetre& cadre = p_.Fen("MDIForm1");
-        if (!cadre.caption.empty() && windowTitle() != QString::fromStdString(cadre.caption))
-            setWindowTitle(QString::fromStdString(cadre.caption));
+        if (!cadre.libelle.empty() && windowTitle() != QString::fromStdString(cadre.libelle))
+            setWindowTitle(QString::fromStdString(cadre.libelle));
         AppliqueTaille();
         for (auto& [nom, a] : actions_) {
             auto it = p_.ihm.menus.find(nom);
             if (it == p_.ihm.menus.end()) continue;
             const ElementMenu& e = it->second;
-            const QString t = QString::fromStdString(e.caption);
+            const QString t = QString::fromStdString(e.libelle);
             if (a->text() != t) a->setText(t);
-            if (a->isCheckable() && a->isChecked() != e.checked) a->setChecked(e.checked);
-            if (a->isEnabled() != e.enabled) a->setEnabled(e.enabled);
+            if (a->isCheckable() && a->isChecked() != e.coche) a->setChecked(e.coche);
+            if (a->isEnabled() != e.actif) a->setEnabled(e.actif);
             if (a->isVisible() != e.visible) a->setVisible(e.visible);
         }
         quiral_->Synchronise();
@@ -233,7 +233,7 @@ public:
     std::function<void()> termine_;
 
     void OuvreAuDepart(const std::string& chemin) {
-        if (p_.Chargee("Avertissement")) seance_->Click("Avertissement.Command1");
+        if (p_.Chargee("Avertissement")) seance_->Clique("Avertissement.Command1");
         Synchronise();
         seance_->Ouvre(chemin);
         Synchronise();

@@ -31,6 +31,6 @@ inline QString Texte(const std::string& s) {
 inline QRect Pixels(int left, int top, int width, int height) {
     return QRect(left / TWIPS, top / TWIPS, std::max(0, width / TWIPS), std::max(0, height / TWIPS));
 }
-inline QRect Pixels(const Geometrie& g) { return Pixels(g.left, g.top, g.width, g.height); }
+inline QRect Pixels(const Geometrie& g) { return Pixels(g.gauche, g.haut, g.largeur, g.hauteur); }
 
 } // namespace terraflot

@@ -78,7 +78,7 @@ public:
             return;
         }
         const Fenetre& f = p_.Fen(nom_);
-        setWindowTitle(QString::fromStdString(f.caption));
+        setWindowTitle(QString::fromStdString(f.libelle));
         const std::string prefixe = std::string(nom_) + ".";
         for (auto& [controle, l] : etiquettes_) {
             l->setText(Texte(p_.Label(prefixe + controle)));
@@ -86,12 +86,12 @@ public:
         }
         for (auto& [controle, w] : places_) Place(w, controle);
         if (ok_) Place(ok_, "HLBBttn1");
-        setFixedSize(f.width / TWIPS, std::max(1, (f.height - hauteurCadre_) / TWIPS));
+        setFixedSize(f.largeur / TWIPS, std::max(1, (f.hauteur - hauteurCadre_) / TWIPS));
 
         if (f.visible) {
             setWindowModality(f.modale ? Qt::ApplicationModal : Qt::NonModal);
             if (!isVisible()) {
-                move(f.left / TWIPS, f.top / TWIPS);
+                move(f.gauche / TWIPS, f.haut / TWIPS);
                 show();
             }
             if (f.premierPlan != premierPlan_) {
@@ -116,7 +116,7 @@ private:
 
     void Valide() override {
         if (!p_.Chargee(nom_)) return;
-        s_.Click(bouton_);
+        s_.Clique(bouton_);
         // The frame may drop this window once it is unloaded: nothing of
         // `this` is used after apres().
         ApresAction apres = apres_;

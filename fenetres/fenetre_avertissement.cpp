@@ -104,7 +104,7 @@ public:
         minuterie_ = new QTimer(this);
         minuterie_->setObjectName(QStringLiteral("Timer1"));
         connect(minuterie_, &QTimer::timeout, this, [this] {
-            s_.NoticeTick();
+            s_.TicAvertissement();
             Apres();
         });
     }
@@ -116,22 +116,22 @@ public:
             return;
         }
         const Fenetre& f = p_.Fen(AVERTISSEMENT);
-        setWindowTitle(QString::fromStdString(f.caption));
+        setWindowTitle(QString::fromStdString(f.libelle));
         const std::string prefixe = std::string(AVERTISSEMENT) + ".";
         for (auto& [nom, e] : etiquettes_) {
             QString t = QString::fromStdString(p_.Label(prefixe + nom));
             t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
             if (e->text() != t) e->setText(t);
             // A hidden title keeps its place, so the text does not move up.
-            const bool masque = p_.ihm.labelsMasques.contains(prefixe + nom);
+            const bool masque = p_.ihm.etiquettesMasquees.contains(prefixe + nom);
             QSizePolicy sp = e->sizePolicy();
             sp.setRetainSizeWhenHidden(true);
             e->setSizePolicy(sp);
             e->setVisible(!masque);
         }
         const Minuterie& t = p_.ihm.TimerAvertissement;
-        if (t.enabled && t.interval > 0) {
-            if (minuterie_->interval() != t.interval) minuterie_->setInterval(t.interval);
+        if (t.actif && t.intervalle > 0) {
+            if (minuterie_->interval() != t.intervalle) minuterie_->setInterval(t.intervalle);
             if (!minuterie_->isActive()) minuterie_->start();
         } else {
             minuterie_->stop();
@@ -152,7 +152,7 @@ private:
 
     void Valide() override {
         if (!p_.Chargee(AVERTISSEMENT)) return;
-        s_.Click("Avertissement.Command1");
+        s_.Clique("Avertissement.Command1");
         Apres();
     }
 

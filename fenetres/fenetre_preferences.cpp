@@ -99,7 +99,7 @@ public:
             return;
         }
         const Fenetre& f = p_.Fen(FENETRE);
-        setWindowTitle(QString::fromStdString(f.caption));
+        setWindowTitle(QString::fromStdString(f.libelle));
         const std::string prefixe = std::string(FENETRE) + ".";
         for (auto& [controle, l] : etiquettes_) {
             const QString t = Texte(p_.Label(prefixe + controle));
@@ -109,7 +109,7 @@ public:
             auto it = p_.ihm.barres.find(nom);
             if (it == p_.ihm.barres.end()) continue;
             const QSignalBlocker bloque(b);
-            int min = it->second.min, max = it->second.max, v = it->second.value;
+            int min = it->second.min, max = it->second.max, v = it->second.valeur;
             if (b->orientation() == Qt::Vertical) {   // top end largest
                 std::swap(min, max);
                 min = -min;
@@ -124,11 +124,11 @@ public:
         Element(quitter_, "Préférences.mnu_quitter");
         Element(defaut_, "Préférences.mnu_défaut");
 
-        const QSize taille(f.width / TWIPS, std::max(1, (f.height - DECOR_FENETRE) / TWIPS));
+        const QSize taille(f.largeur / TWIPS, std::max(1, (f.hauteur - DECOR_FENETRE) / TWIPS));
         if (!place_) resize(taille);
         if (f.visible) {
             if (!isVisible()) {
-                if (!place_) move(f.left / TWIPS, f.top / TWIPS);
+                if (!place_) move(f.gauche / TWIPS, f.haut / TWIPS);
                 place_ = true;
                 show();
             }
@@ -181,13 +181,13 @@ private:
     void Element(QAction* a, const char* cle) {
         auto it = p_.ihm.menus.find(std::string_view(cle));
         if (it == p_.ihm.menus.end()) return;
-        a->setText(QString::fromStdString(it->second.caption));
-        a->setEnabled(it->second.enabled);
+        a->setText(QString::fromStdString(it->second.libelle));
+        a->setEnabled(it->second.actif);
         a->setVisible(it->second.visible);
     }
 
     void Deplace(const std::string& nom, int v) {
-        s_.Bar(nom, v);
+        s_.BougeBarre(nom, v);
         Apres();
     }
 

@@ -19,8 +19,8 @@ namespace {
 struct Pastille {
     const char* image;
     const char* legende;
-    int left;
-    int top;
+    int gauche;
+    int haut;
     int largeurLegende;
 };
 
@@ -38,7 +38,7 @@ constexpr Pastille PASTILLES[] = {
 
 struct BoutonPanneau {
     const char* nom;
-    const char* caption;
+    const char* libelle;
     bool wordbreak;
     Geometrie place;   // twips inside Picture2
     const char* bulle;   // the tooltip
@@ -89,13 +89,13 @@ FenetreQuiral::FenetreQuiral(Programme& p, Seance& s, ApresAction apres, std::fu
     for (const Pastille& s : PASTILLES) {
         auto* carre = new QWidget(legende_);
         carre->setObjectName(QString::fromUtf8(s.image));
-        carre->setGeometry(Pixels(s.left, s.top, 240, 180));
+        carre->setGeometry(Pixels(s.gauche, s.haut, 240, 180));
         carre->setAutoFillBackground(true);
         pastilles_[s.image] = carre;
         QLabel* l = Etiquette(s.legende, legende_);
         l->setFont(petite);
         l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(Css(CouleurTexteLegende)));
-        l->setGeometry(Pixels(s.left + 300, s.top - 45, s.largeurLegende, 270));
+        l->setGeometry(Pixels(s.gauche + 300, s.haut - 45, s.largeurLegende, 270));
     }
     Couleur(pastilles_["Picture7"], CouleurCroute);
     Couleur(pastilles_["Picture8"], CouleurManteau);
@@ -111,7 +111,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, Seance& s, ApresAction apres, std::fu
     panneau_->setAttribute(Qt::WA_StyledBackground);
     panneau_->hide();
     for (const BoutonPanneau& b : BOUTONS_PANNEAU) {
-        auto* bouton = new BoutonHLB(QString::fromUtf8(b.caption), panneau_, b.wordbreak);
+        auto* bouton = new BoutonHLB(QString::fromUtf8(b.libelle), panneau_, b.wordbreak);
         bouton->setObjectName(QString::fromUtf8(b.nom));
         bouton->setFocusPolicy(Qt::NoFocus);
         bouton->setGeometry(Pixels(b.place));
@@ -139,7 +139,7 @@ FenetreQuiral::FenetreQuiral(Programme& p, Seance& s, ApresAction apres, std::fu
     timer1_->setTimerType(Qt::PreciseTimer);
     connect(timer1_, &QTimer::timeout, this, [this] {
         if (boiteOuverte_ && boiteOuverte_()) return;
-        s_.Tick();
+        s_.Tic();
         if (apres_) apres_();
     });
 }
@@ -196,8 +196,8 @@ void FenetreQuiral::Synchronise() {
         Option2_->setAutoExclusive(true);
     }
     const Minuterie& t = ihm.Timer1;
-    if (t.enabled && t.interval > 0 && !ihm.ended) {
-        if (timer1_->interval() != t.interval) timer1_->setInterval(t.interval);
+    if (t.actif && t.intervalle > 0 && !ihm.termine) {
+        if (timer1_->interval() != t.intervalle) timer1_->setInterval(t.intervalle);
         if (!timer1_->isActive()) timer1_->start();
     } else if (timer1_->isActive()) {
         timer1_->stop();
@@ -224,7 +224,7 @@ QRadioButton* FenetreQuiral::Option(const char* nom, const char* caption, Geomet
 }
 
 void FenetreQuiral::Agit(const std::string& nom) {
-    s_.Click(nom);
+    s_.Clique(nom);
     if (apres_) apres_();
 }
 

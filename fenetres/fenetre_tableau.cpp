@@ -57,7 +57,7 @@ public:
 
         // The row tops, to size every row up to the next one.
         std::vector<int> tops;
-        for (const LigneTableauBord& l : LIGNES_TABLEAU_BORD) tops.push_back(l.top);
+        for (const LigneTableauBord& l : LIGNES_TABLEAU_BORD) tops.push_back(l.haut);
         std::sort(tops.begin(), tops.end());
         tops.erase(std::unique(tops.begin(), tops.end()), tops.end());
         auto hauteur = [&](int top) {
@@ -77,15 +77,15 @@ public:
                 gras.setBold(true);
                 e->setFont(gras);
             } else if (nom == "Label6") {
-                e->setGeometry(Pixels(0, l.top, LARGEUR_TABLEAU_BORD, HAUTEUR_LABEL6));
+                e->setGeometry(Pixels(0, l.haut, LARGEUR_TABLEAU_BORD, HAUTEUR_LABEL6));
                 e->setStyleSheet(Style(CouleurNoire, TexteValeur));
             } else if (l.statique) {
-                e->setGeometry(Pixels(0, l.top, LARGEUR_CAPTION, hauteur(l.top) - 15));
+                e->setGeometry(Pixels(0, l.haut, LARGEUR_CAPTION, hauteur(l.haut) - 15));
                 e->setWordWrap(true);
                 e->setStyleSheet(Style(FondCaption, CouleurNoire));
             } else {
-                e->setGeometry(Pixels(LARGEUR_TABLEAU_BORD - LARGEUR_VALEUR - 30, l.top,
-                                      LARGEUR_VALEUR, hauteur(l.top) - 15));
+                e->setGeometry(Pixels(LARGEUR_TABLEAU_BORD - LARGEUR_VALEUR - 30, l.haut,
+                                      LARGEUR_VALEUR, hauteur(l.haut) - 15));
                 e->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
                 e->setStyleSheet(Style(FondValeur, TexteValeur));
                 places_[e] = e->geometry();
@@ -103,7 +103,7 @@ public:
             return;
         }
         const Fenetre& f = p_.Fen(TABLEAU);
-        const QString titre = QString::fromStdString(f.caption);
+        const QString titre = QString::fromStdString(f.libelle);
         if (windowTitle() != titre) setWindowTitle(titre);
         const std::string prefixe = std::string(TABLEAU) + ".";
         for (auto& [nom, e] : etiquettes_) {
@@ -121,10 +121,10 @@ public:
         if (l1->styleSheet() != style) l1->setStyleSheet(style);
         couleursPosees_ = true;
 
-        const int largeur = std::max(f.width, LARGEUR_TABLEAU_BORD) / TWIPS;
-        const int hauteur = std::max(1, (std::max(f.height, HAUTEUR_TABLEAU_BORD) - DECOR_FENETRE_OUTIL) / TWIPS);
+        const int largeur = std::max(f.largeur, LARGEUR_TABLEAU_BORD) / TWIPS;
+        const int hauteur = std::max(1, (std::max(f.hauteur, HAUTEUR_TABLEAU_BORD) - DECOR_FENETRE_OUTIL) / TWIPS);
         if (size() != QSize(largeur, hauteur)) setFixedSize(largeur, hauteur);
-        const QPoint place(f.left / TWIPS, f.top / TWIPS);
+        const QPoint place(f.gauche / TWIPS, f.haut / TWIPS);
         if (f.visible) {
             // Placed as it shows; then it stays where the user puts it.
             if (!isVisible()) {

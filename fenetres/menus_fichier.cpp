@@ -67,7 +67,7 @@ std::vector<QString> LignesTableau(const Programme& p) {
         if (std::string_view(l.nom) == "Label1") continue;
         const QString t = Texte(p.Label(std::string("Tableau_bord.") + l.nom)).simplified();
         if (t.isEmpty()) continue;
-        QString& ligne = lignes[l.top];
+        QString& ligne = lignes[l.haut];
         ligne = l.statique ? t + (ligne.isEmpty() ? QString() : QStringLiteral(" : ") + ligne)
                            : (ligne.isEmpty() ? t : ligne + QStringLiteral(" : ") + t);
     }
@@ -202,13 +202,13 @@ std::function<void()> AjouteMenusFichier(QMainWindow* cadre, Programme& p, Seanc
     cadre->addAction(f1);
     QObject::connect(f1, &QAction::triggered, cadre, [=, &p, &s] {
         auto it = p.ihm.menus.find("mnu_aide2");
-        if (modal() || it == p.ihm.menus.end() || !it->second.enabled || !it->second.visible) return;
+        if (modal() || it == p.ihm.menus.end() || !it->second.actif || !it->second.visible) return;
         s.Menu("mnu_aide2");
         fait();
     });
 
     return [=, &p, &s] {
-        const bool libre = !modal() && !p.ihm.ended;
+        const bool libre = !modal() && !p.ihm.termine;
         const bool image = !p.dessin.Image().isNull();
         ouvrir->setEnabled(libre && s.PourquoiPasFichier().empty());
         enregistrer->setEnabled(libre && s.PourquoiPasFichier().empty());

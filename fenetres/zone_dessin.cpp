@@ -28,13 +28,13 @@ void ZoneDessin::paintEvent(QPaintEvent* e) {
 
 void ZoneDessin::mousePressEvent(QMouseEvent* e) {
     if (!Dedans(e->position())) return;   // any button edits
-    s_.Press(e->position().x() * TWIPS, e->position().y() * TWIPS);
+    s_.Appuie(e->position().x() * TWIPS, e->position().y() * TWIPS);
     if (apres_) apres_();
 }
 
 void ZoneDessin::mouseMoveEvent(QMouseEvent* e) {
     if (!Dedans(e->position())) return;
-    s_.Move(e->position().x() * TWIPS, e->position().y() * TWIPS);
+    s_.Survole(e->position().x() * TWIPS, e->position().y() * TWIPS);
     if (apres_) apres_();
 }
 

@@ -22,10 +22,10 @@ std::size_t Octets(const Ihm& ihm) {
                     OctetsCarte(ihm.fenetres, sizeof(Fenetre)) +
                     OctetsCarte(ihm.barres, sizeof(Barre)) +
                     OctetsCarte(ihm.geometries, sizeof(Geometrie)) +
-                    OctetsCarte(ihm.labelsMasques, sizeof(bool));
-    for (const auto& [cle, texte] : ihm.labels) n += 64 + cle.capacity() + texte.capacity();
-    for (const auto& [cle, menu] : ihm.menus) n += menu.caption.capacity();
-    for (const auto& [cle, f] : ihm.fenetres) n += f.caption.capacity();
+                    OctetsCarte(ihm.etiquettesMasquees, sizeof(bool));
+    for (const auto& [cle, texte] : ihm.etiquettes) n += 64 + cle.capacity() + texte.capacity();
+    for (const auto& [cle, menu] : ihm.menus) n += menu.libelle.capacity();
+    for (const auto& [cle, f] : ihm.fenetres) n += f.libelle.capacity();
     return n;
 }
 

@@ -77,24 +77,24 @@ bool EstEtape(Verbe v) {
 }
 
 bool NoticeLivrable(const Programme& p) {
-    return !p.ihm.ended && p.Chargee("Avertissement") && p.ihm.TimerAvertissement.enabled;
+    return !p.ihm.termine && p.Chargee("Avertissement") && p.ihm.TimerAvertissement.actif;
 }
 
 // Delivers an action line; for tick, `livres` counts the ticks delivered.
 std::string Execute(Programme& p, const Commande& c, long long* livres = nullptr) {
     switch (c.verbe) {
-    case Verbe::Press: return terraflot::Press(p, c.x, c.y);
-    case Verbe::PressAlt: return terraflot::PressAlt(p, c.x, c.y);
-    case Verbe::Move: return terraflot::Move(p, c.x, c.y);
-    case Verbe::MoveAlt: return terraflot::MoveAlt(p, c.x, c.y);
+    case Verbe::Press: return terraflot::Appuie(p, c.x, c.y);
+    case Verbe::PressAlt: return terraflot::AppuieAlt(p, c.x, c.y);
+    case Verbe::Move: return terraflot::Survole(p, c.x, c.y);
+    case Verbe::MoveAlt: return terraflot::SurvoleAlt(p, c.x, c.y);
     case Verbe::Menu: return terraflot::Menu(p, c.nom);
-    case Verbe::Click: return terraflot::Click(p, c.nom);
-    case Verbe::Bar: return terraflot::Bar(p, c.nom, int(c.n));
-    case Verbe::Resize: return terraflot::Resize(p, int(c.n), int(c.h));
-    case Verbe::NoticeTick: terraflot::NoticeTick(p); return {};
+    case Verbe::Click: return terraflot::Clique(p, c.nom);
+    case Verbe::Bar: return terraflot::BougeBarre(p, c.nom, int(c.n));
+    case Verbe::Resize: return terraflot::Redimensionne(p, int(c.n), int(c.h));
+    case Verbe::NoticeTick: terraflot::TicAvertissement(p); return {};
     case Verbe::Tick: {
         long long k = 0;
-        for (; k < c.n && p.ihm.Timer1.enabled && !p.ihm.ended; ++k) terraflot::Tick(p);
+        for (; k < c.n && p.ihm.Timer1.actif && !p.ihm.termine; ++k) terraflot::Tic(p);
         if (livres) *livres = k;
         return {};
     }
@@ -213,7 +213,7 @@ struct Seance::Donnees {
 
 void DemarreSession(Programme& p) {
     Demarre(p);
-    terraflot::Click(p, "Avertissement.Command1");
+    terraflot::Clique(p, "Avertissement.Command1");
     p.ihm.messages.clear();
     p.ihm.aide.clear();
 }
@@ -236,26 +236,26 @@ Commande Action(Verbe v, double x, double y, long long n = 0, long long h = 0, s
 } // namespace
 
 std::string Seance::Menu(std::string_view nom) { return Joue(Action(Verbe::Menu, 0, 0, 0, 0, nom)); }
-std::string Seance::Click(std::string_view nom) { return Joue(Action(Verbe::Click, 0, 0, 0, 0, nom)); }
-std::string Seance::Press(double x, double y) { return Joue(Action(Verbe::Press, x, y)); }
-std::string Seance::PressAlt(double c, double a) { return Joue(Action(Verbe::PressAlt, c, a)); }
-std::string Seance::Move(double x, double y) { return Joue(Action(Verbe::Move, x, y)); }
-std::string Seance::MoveAlt(double c, double a) { return Joue(Action(Verbe::MoveAlt, c, a)); }
-std::string Seance::Bar(std::string_view nom, int v) { return Joue(Action(Verbe::Bar, 0, 0, v, 0, nom)); }
-std::string Seance::Resize(int largeur, int hauteur) {
+std::string Seance::Clique(std::string_view nom) { return Joue(Action(Verbe::Click, 0, 0, 0, 0, nom)); }
+std::string Seance::Appuie(double x, double y) { return Joue(Action(Verbe::Press, x, y)); }
+std::string Seance::AppuieAlt(double c, double a) { return Joue(Action(Verbe::PressAlt, c, a)); }
+std::string Seance::Survole(double x, double y) { return Joue(Action(Verbe::Move, x, y)); }
+std::string Seance::SurvoleAlt(double c, double a) { return Joue(Action(Verbe::MoveAlt, c, a)); }
+std::string Seance::BougeBarre(std::string_view nom, int v) { return Joue(Action(Verbe::Bar, 0, 0, v, 0, nom)); }
+std::string Seance::Redimensionne(int largeur, int hauteur) {
     return Joue(Action(Verbe::Resize, 0, 0, largeur, hauteur));
 }
-void Seance::NoticeTick() { Joue(Action(Verbe::NoticeTick, 0, 0)); }
+void Seance::TicAvertissement() { Joue(Action(Verbe::NoticeTick, 0, 0)); }
 
-long long Seance::Tick(long long n) {
-    if (p_.ihm.ended || !p_.ihm.Timer1.enabled || n <= 0) return 0;
+long long Seance::Tic(long long n) {
+    if (p_.ihm.termine || !p_.ihm.Timer1.actif || n <= 0) return 0;
     Donnees& d = *d_;
     PasJournal& cible = d.Cible();
     const auto debut = Horloge::now();
     long long k = 0;
-    for (; k < n && p_.ihm.Timer1.enabled && !p_.ihm.ended; ++k) {
+    for (; k < n && p_.ihm.Timer1.actif && !p_.ihm.termine; ++k) {
         const std::size_t avant = p_.ihm.messages.size();
-        terraflot::Tick(p_);
+        terraflot::Tic(p_);
         cible.Ajoute(Reponses(p_, avant));   // before the tick that asked them
         cible.AjouteTick();
     }
@@ -265,7 +265,7 @@ long long Seance::Tick(long long n) {
 
 std::string Seance::Joue(const Commande& c) {
     std::string refus;
-    if (c.verbe == Verbe::Tick) Tick(c.n);
+    if (c.verbe == Verbe::Tick) Tic(c.n);
     else if (EstEtape(c.verbe)) Etape(c, refus);
     else if (EstAction(c.verbe)) Suite(c, refus);
     else refus = "not an action";
@@ -411,14 +411,14 @@ std::string Seance::Ouvre(const std::string& chemin, bool* reussi) {
         else if (c.verbe == Verbe::Undo) seance.Annule();
         else if (c.verbe == Verbe::Redo) seance.Retablit();
         else if (c.verbe == Verbe::Tick) {
-            if (ticks + c.n > TICKS_LECON_MAX) ticks += seance.Tick(TICKS_LECON_MAX + 1 - ticks);
-            else ticks += seance.Tick(c.n);
+            if (ticks + c.n > TICKS_LECON_MAX) ticks += seance.Tic(TICKS_LECON_MAX + 1 - ticks);
+            else ticks += seance.Tic(c.n);
         } else seance.Joue(c);
         if (ticks > TICKS_LECON_MAX)
             raison = "ligne " + std::to_string(l.numero) +
                      " : la leçon fait avancer l'animation de plus de " +
                      std::to_string(TICKS_LECON_MAX) + " pas";
-        else if (frais.ihm.ended)
+        else if (frais.ihm.termine)
             raison = "ligne " + std::to_string(l.numero) + " : cette ligne quitte le programme";
         if (!raison.empty()) {
             p_.pf.PointeurChange(p_.ihm.pointeur);

@@ -43,17 +43,17 @@ public:
     // The user's actions, with the refusals of app/commandes.h (empty when
     // accepted).
     std::string Menu(std::string_view nom);
-    std::string Click(std::string_view nom);
-    std::string Press(double x, double y);
-    std::string PressAlt(double c, double a);
-    std::string Move(double x, double y);
-    std::string MoveAlt(double c, double a);
-    std::string Bar(std::string_view nom, int v);
-    std::string Resize(int largeur, int hauteur);
+    std::string Clique(std::string_view nom);
+    std::string Appuie(double x, double y);
+    std::string AppuieAlt(double c, double a);
+    std::string Survole(double x, double y);
+    std::string SurvoleAlt(double c, double a);
+    std::string BougeBarre(std::string_view nom, int v);
+    std::string Redimensionne(int largeur, int hauteur);
     // Up to n ticks of Timer1, while it is enabled; returns those delivered.
-    long long Tick(long long n = 1);
+    long long Tic(long long n = 1);
     // One tick of the notice's timer, while the notice has it enabled.
-    void NoticeTick();
+    void TicAvertissement();
     // Any line for which EstAction holds.
     std::string Joue(const Commande& c);
 

@@ -29,7 +29,7 @@ inline void RemiseAZeroErosion(Modele& m) {
 inline void ReinitialiseReperes(Programme& p) {
     Modele& m = p.m;
     m.ReperesFixes = false;
-    p.MenuItem("mnu_modifier").enabled = true;
+    p.MenuItem("mnu_modifier").actif = true;
     for (int i = 1; i <= COLONNE_MAX; ++i) {
         m.ProfRepereProfondCol[i] = m.ProfRepereProfond;
         m.ProfRepereIntermediaireCol[i] = m.ProfRepereIntermediaire;

@@ -46,9 +46,9 @@ void Bascule(Programme& p, Mode mode) {
     m.AnimErosionMassif = false;
 
     const DefinitionMode& d = Definition(mode);
-    p.MenuItem("mnu_Anim_érosion").checked = false;
-    for (const DefinitionMode& autre : MODES) p.MenuItem(autre.menu).checked = autre.mode == mode;
-    p.MenuItem("mnu_fonte").enabled = d.fonte;
+    p.MenuItem("mnu_Anim_érosion").coche = false;
+    for (const DefinitionMode& autre : MODES) p.MenuItem(autre.menu).coche = autre.mode == mode;
+    p.MenuItem("mnu_fonte").actif = d.fonte;
     p.ihm.Picture2_visible = false;
     p.Label("Quiral.Label1", d.statut);
 }
@@ -56,7 +56,7 @@ void Bascule(Programme& p, Mode mode) {
 // The usual mode command: nothing when already current, else the switch
 // and the cleared erosion counters and eroded-volume value.
 void ChoisitMode(Programme& p, Mode mode) {
-    if (p.MenuItem(Definition(mode).menu).checked) return;
+    if (p.MenuItem(Definition(mode).menu).coche) return;
     Bascule(p, mode);
     RemiseAZeroErosion(p.m);
     p.Label("Quiral.Label7", "");
@@ -79,7 +79,7 @@ bool GardeReperesFixes(Programme& p) {
 void PasseEnModeProfil(Programme& p) { Bascule(p, Mode::Profil); }
 
 void mnu_profil_Click(Programme& p) {
-    if (!p.MenuItem("mnu_profil").checked) Bascule(p, Mode::Profil);
+    if (!p.MenuItem("mnu_profil").coche) Bascule(p, Mode::Profil);
     // Chosen again while current, it still puts the levels back and
     // re-balances the section.
     ReinitialiseReperes(p);

@@ -13,7 +13,7 @@ namespace terraflot {
 void mnu_recommencer_Click(Programme& p) {
     Modele& m = p.m;
     m.ReperesFixes = false;
-    p.MenuItem("mnu_modifier").enabled = true;
+    p.MenuItem("mnu_modifier").actif = true;
     const int n = ColonnesEnService(m);
     for (int i = 1; i <= n; ++i) {
         m.AltSurface[i] = 0;

@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     p.ihm.LargeurEcran = 1280 * 15;
     p.ihm.HauteurEcran = 1024 * 15;
     Demarre(p);
-    Click(p, "Avertissement.Command1");
+    Clique(p, "Avertissement.Command1");
     Seance seance(p);
 
     std::unique_ptr<Miroir> fenetre;

@@ -23,11 +23,11 @@ int main(int argc, char** argv) {
     PlateformeScript pf(DossierExecutable());
     Programme p(pf);
     std::unique_ptr<QWidget> cadre(CreeCadre(p));
-    Click(p, "Avertissement.Command1");
-    for (int c = 6; c <= 20; ++c) PressAlt(p, c, 3500 - 450 * std::abs(c - 13));
-    for (int c = 22; c <= 25; ++c) PressAlt(p, c, -1200);
+    Clique(p, "Avertissement.Command1");
+    for (int c = 6; c <= 20; ++c) AppuieAlt(p, c, 3500 - 450 * std::abs(c - 13));
+    for (int c = 22; c <= 25; ++c) AppuieAlt(p, c, -1200);
     Menu(p, "mnu_Anim_érosion");
-    for (int k = 0; k < 6; ++k) Click(p, "HLBBttn1");
+    for (int k = 0; k < 6; ++k) Clique(p, "HLBBttn1");
     // A move over the section mirrors everything and opens the dashboard.
     QWidget* zone = cadre->findChild<QWidget*>("Picture1");
     const QPointF q((p.m.OrigineX + 12.5 * p.m.LargeurColonne) / 15, 300);

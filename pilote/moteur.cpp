@@ -200,7 +200,7 @@ std::string Moteur::Dump() {
                                                           : cle.substr(0, point));
     };
     j.Cle("labels").Objet();
-    for (const auto& [cle, texte] : p.ihm.labels)
+    for (const auto& [cle, texte] : p.ihm.etiquettes)
         if (chargee(cle)) j.Cle(cle).Texte(texte);
     j.FinObjet();
 
@@ -208,9 +208,9 @@ std::string Moteur::Dump() {
     for (const auto& [cle, menu] : p.ihm.menus) {
         if (!chargee(cle)) continue;
         j.Cle(cle).Objet();
-        j.Cle("caption").Texte(menu.caption);
-        j.Cle("checked").Booleen(menu.checked);
-        j.Cle("enabled").Booleen(menu.enabled);
+        j.Cle("caption").Texte(menu.libelle);
+        j.Cle("checked").Booleen(menu.coche);
+        j.Cle("enabled").Booleen(menu.actif);
         j.Cle("visible").Booleen(menu.visible);
         j.FinObjet();
     }
@@ -222,14 +222,14 @@ std::string Moteur::Dump() {
         auto it = p.ihm.fenetres.find(std::string_view(nom));
         const Fenetre f = it == p.ihm.fenetres.end() ? Fenetre{} : it->second;
         j.Cle(nom).Objet();
-        j.Cle("loaded").Booleen(f.loaded);
+        j.Cle("loaded").Booleen(f.chargee);
         j.Cle("visible").Booleen(f.visible);
-        if (f.loaded) {
-            j.Cle("caption").Texte(f.caption);
-            j.Cle("left").Entier(f.left);
-            j.Cle("top").Entier(f.top);
-            j.Cle("width").Entier(f.width);
-            j.Cle("height").Entier(f.height);
+        if (f.chargee) {
+            j.Cle("caption").Texte(f.libelle);
+            j.Cle("left").Entier(f.gauche);
+            j.Cle("top").Entier(f.haut);
+            j.Cle("width").Entier(f.largeur);
+            j.Cle("height").Entier(f.hauteur);
         }
         j.FinObjet();
     }
@@ -241,8 +241,8 @@ std::string Moteur::Dump() {
         auto it = p.ihm.geometries.find(cle);
         if (it == p.ihm.geometries.end()) return j;
         const Geometrie& g = it->second;
-        return j.Cle("left").Entier(g.left).Cle("top").Entier(g.top)
-            .Cle("width").Entier(g.width).Cle("height").Entier(g.height);
+        return j.Cle("left").Entier(g.gauche).Cle("top").Entier(g.haut)
+            .Cle("width").Entier(g.largeur).Cle("height").Entier(g.hauteur);
     };
     j.Cle("Quiral.Picture2").Objet().Cle("visible").Booleen(p.ihm.Picture2_visible);
     place("Quiral.Picture2").FinObjet();
@@ -261,7 +261,7 @@ std::string Moteur::Dump() {
         j.Cle("Préférences.Gauge1").Objet().Cle("value").Entier(p.ihm.Gauge1_value).FinObjet();
     if (p.Chargee("Avertissement"))
         for (const char* cle : AVERTISSEMENT_MASQUABLES) {
-            j.Cle(cle).Objet().Cle("visible").Booleen(!p.ihm.labelsMasques.contains(std::string_view(cle)));
+            j.Cle(cle).Objet().Cle("visible").Booleen(!p.ihm.etiquettesMasquees.contains(std::string_view(cle)));
             place(cle).FinObjet();
         }
     for (const auto& [cle, g] : p.ihm.geometries) {
@@ -276,17 +276,17 @@ std::string Moteur::Dump() {
     if (p.Chargee("Préférences")) {
         j.Cle("bars").Objet();
         for (const auto& [nom, barre] : p.ihm.barres)
-            j.Cle(nom).Objet().Cle("value").Entier(barre.value).Cle("min").Entier(barre.min)
+            j.Cle(nom).Objet().Cle("value").Entier(barre.valeur).Cle("min").Entier(barre.min)
                 .Cle("max").Entier(barre.max).FinObjet();
         j.FinObjet();
     }
 
     j.Cle("timers").Objet();
-    j.Cle("Quiral.Timer1").Objet().Cle("enabled").Booleen(p.ihm.Timer1.enabled)
-        .Cle("interval").Entier(p.ihm.Timer1.interval).FinObjet();
+    j.Cle("Quiral.Timer1").Objet().Cle("enabled").Booleen(p.ihm.Timer1.actif)
+        .Cle("interval").Entier(p.ihm.Timer1.intervalle).FinObjet();
     if (p.Chargee("Avertissement"))
-        j.Cle("Avertissement.Timer1").Objet().Cle("enabled").Booleen(p.ihm.TimerAvertissement.enabled)
-            .Cle("interval").Entier(p.ihm.TimerAvertissement.interval).FinObjet();
+        j.Cle("Avertissement.Timer1").Objet().Cle("enabled").Booleen(p.ihm.TimerAvertissement.actif)
+            .Cle("interval").Entier(p.ihm.TimerAvertissement.intervalle).FinObjet();
     j.FinObjet();
 
     const char* pointeur = p.ihm.pointeur == Pointeur::Sablier ? "hourglass"
@@ -313,7 +313,7 @@ std::string Moteur::Dump() {
     j.FinTableau();
     p.ihm.aide.clear();
 
-    j.Cle("ended").Booleen(p.ihm.ended);
+    j.Cle("ended").Booleen(p.ihm.termine);
     j.FinObjet();
     return j.Resultat();
 }

@@ -36,7 +36,7 @@ struct Essai {
         p.ihm.LargeurEcran = 1280 * 15;
         p.ihm.HauteurEcran = 1024 * 15;
         Demarre(p);
-        Click(p, "Avertissement.Command1");
+        Clique(p, "Avertissement.Command1");
         p.ihm.messages.clear();
     }
     void Modes(bool Modele::*drapeau) {
@@ -105,7 +105,7 @@ TEST(FenetreAide, TitreDuModeActif) {
                 EXPECT_TRUE(k > 0 && texte[k - 1] == '\r') << c.titre;
             }
         textes.insert(texte);
-        ASSERT_EQ(Click(e.p, "Aide.HLBBttn1"), "");
+        ASSERT_EQ(Clique(e.p, "Aide.HLBBttn1"), "");
     }
     EXPECT_EQ(textes.size(), 8u) << "each topic has its own text";
 
@@ -121,16 +121,16 @@ TEST(FenetreAide, ModaleApresLeDemarragePuisDechargeeParOk) {
     ASSERT_TRUE(e.p.m.ModeProfil);
     ASSERT_EQ(Menu(e.p, "mnu_aide2"), "");
     const Fenetre& f = e.p.Fen("Aide");
-    EXPECT_TRUE(f.loaded && f.visible && f.modale);
-    EXPECT_EQ(f.caption, "Comment ...");
+    EXPECT_TRUE(f.chargee && f.visible && f.modale);
+    EXPECT_EQ(f.libelle, "Comment ...");
     EXPECT_EQ(e.p.Label("Aide.Label1"), "Construire le profil d'une croûte initiale ?");
     // The main window waits while it is open.
     EXPECT_NE(Menu(e.p, "mnu_apropos"), "");
 
-    ASSERT_EQ(Click(e.p, "Aide.HLBBttn1"), "");
+    ASSERT_EQ(Clique(e.p, "Aide.HLBBttn1"), "");
     EXPECT_FALSE(e.p.Chargee("Aide"));
     EXPECT_FALSE(e.p.ihm.geometries.contains("Aide.HLBBttn1"));
-    EXPECT_NE(Click(e.p, "Aide.HLBBttn1"), "") << "OK of a closed window";
+    EXPECT_NE(Clique(e.p, "Aide.HLBBttn1"), "") << "OK of a closed window";
     EXPECT_EQ(Menu(e.p, "mnu_apropos"), "");
 }
 
@@ -145,15 +145,15 @@ TEST(FenetreAide, LaFenetreGranditAvecLeTexte) {
         const Geometrie& l1 = e.G("Aide.Label1");
         const Geometrie& l2 = e.G("Aide.Label2");
         const Geometrie& b = e.G("Aide.HLBBttn1");
-        EXPECT_EQ(l1.height, 564);
-        EXPECT_EQ(l2.width, 5490);
-        EXPECT_EQ(b.top, l2.height + l1.height + 300);
-        EXPECT_EQ(e.p.Fen("Aide").height, b.height + l2.height + l1.height + 1200);
+        EXPECT_EQ(l1.hauteur, 564);
+        EXPECT_EQ(l2.largeur, 5490);
+        EXPECT_EQ(b.haut, l2.hauteur + l1.hauteur + 300);
+        EXPECT_EQ(e.p.Fen("Aide").hauteur, b.hauteur + l2.hauteur + l1.hauteur + 1200);
         // The text fits in its label, the button lies below it.
-        EXPECT_GE(l2.height, HauteurTexte(e.p.Label("Aide.Label2"), 5490));
-        EXPECT_GT(b.top, l1.top + l1.height);
-        Mesure m{l2.height, b.top, e.p.Fen("Aide").height};
-        Click(e.p, "Aide.HLBBttn1");
+        EXPECT_GE(l2.hauteur, HauteurTexte(e.p.Label("Aide.Label2"), 5490));
+        EXPECT_GT(b.haut, l1.haut + l1.hauteur);
+        Mesure m{l2.hauteur, b.haut, e.p.Fen("Aide").hauteur};
+        Clique(e.p, "Aide.HLBBttn1");
         return m;
     };
     const Mesure depot = mesure(&Modele::ModeDepot);
@@ -177,11 +177,11 @@ TEST(AProposDe, NonModaleEtRameneeAuPremierPlan) {
     Essai e;
     ASSERT_EQ(Menu(e.p, "mnu_apropos"), "");
     const Fenetre& f = e.p.Fen("Apropos");
-    EXPECT_TRUE(f.loaded && f.visible);
+    EXPECT_TRUE(f.chargee && f.visible);
     EXPECT_FALSE(f.modale);
-    EXPECT_EQ(f.caption, "A propos de...");
-    EXPECT_EQ(f.width, 8310);
-    EXPECT_EQ(f.height, 9165);
+    EXPECT_EQ(f.libelle, "A propos de...");
+    EXPECT_EQ(f.largeur, 8310);
+    EXPECT_EQ(f.hauteur, 9165);
     EXPECT_EQ(e.p.Label("Apropos.Label12"),
               "TERRAFLOT : Modélisation de l'équilibre vertical de la lithosphère continentale");
     EXPECT_TRUE(e.p.Label("Apropos.Label13").starts_with("Version 2.1"));
@@ -200,28 +200,28 @@ TEST(AProposDe, NonModaleEtRameneeAuPremierPlan) {
     }
     EXPECT_GE(n, 5);
     const Geometrie& l3 = e.G("Apropos.Label3");
-    EXPECT_EQ(l3.width, 7800);
-    EXPECT_EQ(l3.height, 4695);
-    EXPECT_LE(HauteurTexte(biblio, l3.width), l3.height);
+    EXPECT_EQ(l3.largeur, 7800);
+    EXPECT_EQ(l3.hauteur, 4695);
+    EXPECT_LE(HauteurTexte(biblio, l3.largeur), l3.hauteur);
     EXPECT_LE(HauteurTexte(e.p.Label("Apropos.Label13"), 8085), 1230);
     // Everything lies inside the client area.
     for (const char* c : {"Apropos.Label12", "Apropos.Label13", "Apropos.Picture3", "Apropos.Picture1",
                           "Apropos.HLBBttn1"}) {
         const Geometrie& g = e.G(c);
-        EXPECT_LE(g.left + g.width, 8310) << c;
-        EXPECT_LE(g.top + g.height, 9165) << c;
+        EXPECT_LE(g.gauche + g.largeur, 8310) << c;
+        EXPECT_LE(g.haut + g.hauteur, 9165) << c;
     }
 
     // The main window stays usable; choosing it again brings the same window forward.
     EXPECT_EQ(Menu(e.p, "mnu_aide2"), "");
-    Click(e.p, "Aide.HLBBttn1");
+    Clique(e.p, "Aide.HLBBttn1");
     const int avant = f.premierPlan;
     e.p.Label("Apropos.Label13", "marque");  // a reload would rewrite it
     ASSERT_EQ(Menu(e.p, "mnu_apropos"), "");
     EXPECT_EQ(f.premierPlan, avant + 1);
     EXPECT_EQ(e.p.Label("Apropos.Label13"), "marque");
 
-    ASSERT_EQ(Click(e.p, "Apropos.HLBBttn1"), "");
+    ASSERT_EQ(Clique(e.p, "Apropos.HLBBttn1"), "");
     EXPECT_FALSE(e.p.Chargee("Apropos"));
     EXPECT_EQ(e.p.Label("Apropos.Label12"), "");
 }

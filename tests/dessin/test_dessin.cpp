@@ -83,7 +83,7 @@ TEST_F(Dessin_, ManteauSousLaCompensation) {
 TEST_F(Dessin_, QuadrillageApparaitPuisDisparait) {
     const QImage depart = p.dessin.Image().copy();
     mnu_quadrillage_Click(p);
-    EXPECT_EQ(p.MenuItem("mnu_quadrillage").caption, "Ne pas représenter le quadrillage");
+    EXPECT_EQ(p.MenuItem("mnu_quadrillage").libelle, "Ne pas représenter le quadrillage");
     const QImage& im = p.dessin.Image();
     // Horizontal line every 5 km: -5 km crosses the crust of every column.
     EXPECT_TRUE(Pres(im, MilieuColonne(m, 5), Y(-5000), CouleurQuadrillage));
@@ -94,7 +94,7 @@ TEST_F(Dessin_, QuadrillageApparaitPuisDisparait) {
     EXPECT_FALSE(Pres(im, MilieuColonne(m, 5), Y(0), CouleurQuadrillage));
 
     mnu_quadrillage_Click(p);
-    EXPECT_EQ(p.MenuItem("mnu_quadrillage").caption, "Représenter le quadrillage");
+    EXPECT_EQ(p.MenuItem("mnu_quadrillage").libelle, "Représenter le quadrillage");
     EXPECT_FALSE(m.Quadrillage);
     // Every column repaints its full height: the very same pixels as at start.
     EXPECT_TRUE(p.dessin.Image() == depart);
@@ -149,7 +149,7 @@ TEST_F(Dessin_, NiveauxRepèresMasquésPuisRemontrés) {
     const QImage depart = p.dessin.Image().copy();
     mnu_ReprésenterNiveauxRepères_Click(p);
     EXPECT_FALSE(m.RepresenteReperes);
-    EXPECT_EQ(p.MenuItem("mnu_ReprésenterNiveauxRepères").caption, "Représenter les niveaux repères");
+    EXPECT_EQ(p.MenuItem("mnu_ReprésenterNiveauxRepères").libelle, "Représenter les niveaux repères");
     COULEUR(En(5, -21000), CouleurCroute);
     COULEUR(En(5, -27000), CouleurCroute);
     EXPECT_FALSE(Pres(p.dessin.Image(), MilieuColonne(m, 5), Y(-18000), CouleurLimiteInitiale));
@@ -164,7 +164,7 @@ TEST_F(Dessin_, NiveauxRepèresMasquésPuisRemontrés) {
     // Shown again: the red line moves to the intermediate level as it stood
     // (0), then the full refresh puts the levels back at their depths.
     mnu_ReprésenterNiveauxRepères_Click(p);
-    EXPECT_EQ(p.MenuItem("mnu_ReprésenterNiveauxRepères").caption,
+    EXPECT_EQ(p.MenuItem("mnu_ReprésenterNiveauxRepères").libelle,
               "Ne pas représenter les niveaux repères");
     EXPECT_EQ(m.LimiteInitialeIntermediaire[5], 0);
     EXPECT_EQ(m.LimiteInitialeIntermediaire[4], -18);

@@ -117,12 +117,12 @@ TEST_F(Tableau, PressionAuCurseurColonneSubmergee) {
 
 TEST_F(Tableau, GardesDuCurseur) {
     Lit(5, -5000);
-    const auto labels = p.ihm.labels;
+    const auto labels = p.ihm.etiquettes;
     const double y = m.YCurseur;
 
     // Left of OrigineX: the dashboard stays as it was.
     Picture1_MouseMove(p, m.OrigineX - 200, 3000);
-    EXPECT_EQ(p.ihm.labels, labels);
+    EXPECT_EQ(p.ihm.etiquettes, labels);
     EXPECT_EQ(m.YCurseur, y);
     EXPECT_TRUE(p.Chargee("Tableau_bord"));
 
@@ -140,14 +140,14 @@ TEST_F(Tableau, GardesDuCurseur) {
     m.HauteurGraphe = hauteur;
     EXPECT_EQ(m.IndexCurseur, index);
     EXPECT_EQ(m.YCurseur, y);
-    EXPECT_EQ(p.ihm.labels, labels);
+    EXPECT_EQ(p.ihm.etiquettes, labels);
 
     // Indexes outside the arrays return at once.
     const Colonnes eau = m.HauteurEau;
     INDICTABLEAU(p, -1, 3000);
     INDICTABLEAU(p, 101, 3000);
     INDICTABLEAU(p, 32000, 3000);
-    EXPECT_EQ(p.ihm.labels, labels);
+    EXPECT_EQ(p.ihm.etiquettes, labels);
     EXPECT_EQ(m.HauteurEau, eau);
 
 }
@@ -155,15 +155,15 @@ TEST_F(Tableau, GardesDuCurseur) {
 TEST_F(Tableau, BasculeFermeEtRouvre) {
     Lit(5, -5000);
     const Fenetre& f = p.Fen("Tableau_bord");
-    EXPECT_TRUE(f.loaded && f.visible);
+    EXPECT_TRUE(f.chargee && f.visible);
     EXPECT_FALSE(f.modale);
-    EXPECT_EQ(f.width, 3240);
-    EXPECT_EQ(f.left, p.ihm.LargeurEcran - 3240 - 50);
-    EXPECT_EQ(f.top, p.ihm.HauteurEcran - f.height - 500);
+    EXPECT_EQ(f.largeur, 3240);
+    EXPECT_EQ(f.gauche, p.ihm.LargeurEcran - 3240 - 50);
+    EXPECT_EQ(f.haut, p.ihm.HauteurEcran - f.hauteur - 500);
 
     mnu_affichetableau_Click(p);
     EXPECT_FALSE(m.AfficheTableau);
-    EXPECT_EQ(p.MenuItem("mnu_affichetableau").caption, "Afficher le tableau de bord");
+    EXPECT_EQ(p.MenuItem("mnu_affichetableau").libelle, "Afficher le tableau de bord");
     // The window goes at the next readout, with its labels.
     EXPECT_TRUE(p.Chargee("Tableau_bord"));
     Picture1_MouseMove(p, 2000, 3000);
@@ -172,10 +172,10 @@ TEST_F(Tableau, BasculeFermeEtRouvre) {
 
     mnu_affichetableau_Click(p);
     EXPECT_TRUE(m.AfficheTableau);
-    EXPECT_EQ(p.MenuItem("mnu_affichetableau").caption, "Ne pas afficher le tableau de bord");
+    EXPECT_EQ(p.MenuItem("mnu_affichetableau").libelle, "Ne pas afficher le tableau de bord");
     Picture1_MouseMove(p, 2000, 3000);
     EXPECT_TRUE(p.Chargee("Tableau_bord"));
-    EXPECT_EQ(p.Fen("Tableau_bord").left, p.ihm.LargeurEcran - 3240 - 50);
+    EXPECT_EQ(p.Fen("Tableau_bord").gauche, p.ihm.LargeurEcran - 3240 - 50);
     EXPECT_EQ(L("Label1"), "Index N° 4");
 }
 

@@ -25,13 +25,13 @@ struct Session {
     Modele& m = p.m;
     Session() {
         Demarre(p);
-        Click(p, "Avertissement.Command1");
+        Clique(p, "Avertissement.Command1");
         RééQUILIBRAGE(m, p.dessin);
     }
     // A profile press at alt metres in column c; done by hand as the press
     // handler does it when the handler leaves the column alone.
     void Relief(int c, double alt) {
-        PressAlt(p, c, alt);
+        AppuieAlt(p, c, alt);
         if (m.AltProfil[c] == alt / 1000) return;
         m.AltProfil[c] = alt / 1000;
         m.EpGlace[c] = 0;
@@ -52,7 +52,7 @@ struct Session {
     }
     int Ticks(int max) {
         int k = 0;
-        for (; k < max && p.ihm.Timer1.enabled; ++k) Tick(p);
+        for (; k < max && p.ihm.Timer1.actif; ++k) Tic(p);
         return k;
     }
     const std::string& L(const char* cle) { return p.Label(cle); }
@@ -67,14 +67,14 @@ TEST(Course, RangeErodedToTheEndWithAndWithoutRebound) {
         const double relief = s.Chaine();
         const double mer = s.m.AltSurface[25], socle = s.m.EpSocle[25];
         Menu(s.p, "mnu_Anim_érosion");
-        if (seule) Click(s.p, "Option2");
-        Click(s.p, "HLBBttn3");
-        ASSERT_TRUE(s.p.ihm.Timer1.enabled) << s.Dernier();
+        if (seule) Clique(s.p, "Option2");
+        Clique(s.p, "HLBBttn3");
+        ASSERT_TRUE(s.p.ihm.Timer1.actif) << s.Dernier();
         int ticks = 0;
-        while (s.p.ihm.Timer1.enabled && ticks < 1000) {
-            Tick(s.p);
+        while (s.p.ihm.Timer1.actif && ticks < 1000) {
+            Tic(s.p);
             ++ticks;
-            if (s.p.ihm.Timer1.enabled) {
+            if (s.p.ihm.Timer1.actif) {
                 ASSERT_EQ(s.m.AltSurface[25], mer) << "the submerged column moved at tick " << ticks;
             }
         }
@@ -89,13 +89,13 @@ TEST(Course, RangeErodedToTheEndWithAndWithoutRebound) {
         EXPECT_EQ(s.m.ErosionCumulee[25], 0);
         EXPECT_EQ(s.m.EpSocle[25], seule ? socle : Int(socle * 10 + 0.5) / 10);
         EXPECT_FALSE(s.m.AnimErosionMassif || s.m.ReperageErosion);
-        EXPECT_TRUE(s.p.MenuItem("mnu_Anim_érosion").checked && s.p.ihm.Picture2_visible);
+        EXPECT_TRUE(s.p.MenuItem("mnu_Anim_érosion").coche && s.p.ihm.Picture2_visible);
         EXPECT_EQ(s.p.ihm.pointeur, Pointeur::Fleche);
         // Only the re-equilibrated section may start again.
         s.p.ihm.messages.clear();
-        Click(s.p, "HLBBttn3");
+        Clique(s.p, "HLBBttn3");
         EXPECT_EQ(s.Dernier(), seule ? EQUILIBRER : "");
-        EXPECT_EQ(s.p.ihm.Timer1.enabled, !seule);
+        EXPECT_EQ(s.p.ihm.Timer1.actif, !seule);
     }
 }
 
@@ -106,7 +106,7 @@ TEST(Cycle, OneStepRemovesRebalancesAndCarriesTheLevels) {
     s.Relief(6, 2000);
     s.m.ProfilErosion[5] = s.m.ProfilErosion[6] = 1.9;
     Menu(s.p, "mnu_Anim_érosion");
-    Click(s.p, "HLBBttn1");  // no cut before "Démarrer"
+    Clique(s.p, "HLBBttn1");  // no cut before "Démarrer"
     EXPECT_DOUBLE_EQ(s.m.ErosionCumulee[5], 0.4);
     EXPECT_DOUBLE_EQ(s.m.ErosionCumulee[6], 0.4);
     EXPECT_DOUBLE_EQ(s.m.AltSurface[5], 1.920);   // 2 - 0.4 x 0.198, cut to the metre
@@ -116,16 +116,16 @@ TEST(Cycle, OneStepRemovesRebalancesAndCarriesTheLevels) {
     EXPECT_EQ(s.L("Quiral.Label7"), " 320 km3");
     EXPECT_EQ(s.L("Quiral.Label8"), " Les niveaux ''repères'' ne sont plus initialisés .");
     // After "Démarrer" only the first column too close to its level is cut.
-    Click(s.p, "HLBBttn3");
-    Tick(s.p);
+    Clique(s.p, "HLBBttn3");
+    Tic(s.p);
     EXPECT_NEAR(s.m.ErosionCumulee[5], 0.4 + (1.920 - 1.9), 1e-12);
     EXPECT_NEAR(s.m.ErosionCumulee[6], 0.4 + 0.185 * 1.920 + 0.03, 1e-12);
 
     Session t;  // without rebound: the surface drops by e, the Moho stays
     t.Relief(5, 2000);
     Menu(t.p, "mnu_Anim_érosion");
-    Click(t.p, "Option2");
-    Click(t.p, "HLBBttn1");
+    Clique(t.p, "Option2");
+    Clique(t.p, "HLBBttn1");
     EXPECT_DOUBLE_EQ(t.m.AltSurface[5], 1.6);
     EXPECT_DOUBLE_EQ(t.m.ProfMoho[5], 38.091);
     EXPECT_DOUBLE_EQ(t.m.AltRepereProfond[5], -23);
@@ -137,10 +137,10 @@ TEST(Cycle, ExhumedLevelsStayOnTheBasementTop) {
     Session s;
     s.Relief(13, 9000);
     Menu(s.p, "mnu_Anim_érosion");
-    Click(s.p, "HLBBttn3");
+    Clique(s.p, "HLBBttn3");
     bool exhume = false;
-    for (int k = 0; k < 1000 && s.p.ihm.Timer1.enabled; ++k) {
-        Tick(s.p);
+    for (int k = 0; k < 1000 && s.p.ihm.Timer1.actif; ++k) {
+        Tic(s.p);
         const double haut = s.m.AltSocle[13];
         if (s.m.AltRepereIntermediaire[13] == haut && haut > 0) exhume = true;
         if (exhume) {
@@ -159,15 +159,15 @@ TEST(Cycle, VolumeLabelsAndRunEndingAtOnce) {
     Menu(s.p, "mnu_Anim_érosion");
     s.m.ErosionCumulee[1] = 0.9;
     s.m.ErosionCumulee[2] = 0.4;
-    Click(s.p, "HLBBttn1");
+    Clique(s.p, "HLBBttn1");
     EXPECT_EQ(s.L("Quiral.Label7"), " 520 km3");
     EXPECT_EQ(s.m.TempsEcoule, 0);
     EXPECT_EQ(s.L("Quiral.Label2"), "Temps écoulé = \r\n 0 millions d'années");
-    Click(s.p, "HLBBttn3");
+    Clique(s.p, "HLBBttn3");
     EXPECT_EQ(s.Ticks(5), 1);
     EXPECT_EQ(s.L("Quiral.Label7"), " 500 km3");
     s.m.ErosionCumulee[3] = 0.2;
-    Click(s.p, "HLBBttn1");
+    Clique(s.p, "HLBBttn1");
     EXPECT_EQ(s.L("Quiral.Label7"), " 600 km3");
 }
 
@@ -180,7 +180,7 @@ TEST(Animation, RefusedSectionsAndTheEntryChosenTwice) {
     EXPECT_EQ(s.Dernier(), FONTE);
     EXPECT_EQ(s.p.ihm.messages[0].icone, Icone::Question);
     EXPECT_FALSE(s.m.AnimErosionMassif || s.p.ihm.Picture2_visible);
-    EXPECT_FALSE(s.p.MenuItem("mnu_modifier").enabled);
+    EXPECT_FALSE(s.p.MenuItem("mnu_modifier").actif);
     // Stops at the first failing column: column 2 out of balance.
     s.m.EpSocle[2] = 31;
     s.m.PressionCompensation[4] = -1;
@@ -190,7 +190,7 @@ TEST(Animation, RefusedSectionsAndTheEntryChosenTwice) {
 
     Session t;
     Menu(t.p, "mnu_Anim_érosion");
-    EXPECT_EQ(t.p.ihm.geometries["Quiral.Picture2"].top, int(t.m.HauteurZone) - 2025);
+    EXPECT_EQ(t.p.ihm.geometries["Quiral.Picture2"].haut, int(t.m.HauteurZone) - 2025);
     t.m.TempsEcoule = 7;
     Menu(t.p, "mnu_Anim_érosion");
     EXPECT_EQ(t.m.TempsEcoule, 7) << "the entry is checked: nothing happens";
@@ -202,18 +202,18 @@ TEST(Animation, TimerFollowsStartAndStop) {
     Session s;
     s.Chaine();
     Menu(s.p, "mnu_Anim_érosion");
-    Click(s.p, "HLBBttn3");
-    EXPECT_EQ(s.p.ihm.Timer1.interval, 100);
-    Tick(s.p);
-    EXPECT_EQ(s.p.ihm.Timer1.interval, 200);
+    Clique(s.p, "HLBBttn3");
+    EXPECT_EQ(s.p.ihm.Timer1.intervalle, 100);
+    Tic(s.p);
+    EXPECT_EQ(s.p.ihm.Timer1.intervalle, 200);
     EXPECT_EQ(s.p.ihm.pointeur, Pointeur::Sablier);
-    Click(s.p, "HLBBttn4");
-    EXPECT_FALSE(s.p.ihm.Timer1.enabled);
+    Clique(s.p, "HLBBttn4");
+    EXPECT_FALSE(s.p.ihm.Timer1.actif);
     EXPECT_EQ(s.p.ihm.pointeur, Pointeur::Fleche);
-    Click(s.p, "HLBBttn3");
+    Clique(s.p, "HLBBttn3");
     Menu(s.p, "mnu_dépôt");
-    Tick(s.p);
-    EXPECT_TRUE(s.p.ihm.Timer1.enabled);
+    Tic(s.p);
+    EXPECT_TRUE(s.p.ihm.Timer1.actif);
     EXPECT_EQ(s.m.TempsEcoule, 2);
 }
 
@@ -226,8 +226,8 @@ TEST(Animation, DenseCrustGrowsWithoutNaN) {
     s.m.MvManteau = s.m.MvManteauSauve = 3.0;
     RééQUILIBRAGE(s.m, s.p.dessin);
     Menu(s.p, "mnu_Anim_érosion");
-    Click(s.p, "HLBBttn3");
-    ASSERT_TRUE(s.p.ihm.Timer1.enabled) << s.Dernier();
+    Clique(s.p, "HLBBttn3");
+    ASSERT_TRUE(s.p.ihm.Timer1.actif) << s.Dernier();
     EXPECT_EQ(s.Ticks(40000), 40000);
     EXPECT_GT(s.m.AltSurface[5], 1e6);
     for (const Colonnes* a : {&s.m.AltSurface, &s.m.AltSocle, &s.m.EpSocle, &s.m.EpCroute, &s.m.ProfMoho,

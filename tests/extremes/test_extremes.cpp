@@ -112,10 +112,10 @@ TEST_P(Extremes, DensitesAuxBouts) {
 
     // The animation: a run lasts until nothing stands above the profile.
     Joue(moteur, "menu mnu_Anim_érosion\nclick HLBBttn3\n");
-    const bool lancee = p.ihm.Timer1.enabled;
+    const bool lancee = p.ihm.Timer1.actif;
     const auto debut = std::chrono::steady_clock::now();
     int ticks = 0;
-    for (; ticks < 1000 && p.ihm.Timer1.enabled; ticks += 50) {
+    for (; ticks < 1000 && p.ihm.Timer1.actif; ticks += 50) {
         Joue(moteur, "tick 50\n");
         ASSERT_EQ(NonFini(p.m), "") << "after " << ticks + 50 << " ticks";
     }
@@ -123,11 +123,11 @@ TEST_P(Extremes, DensitesAuxBouts) {
         std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
     EXPECT_LT(secondes, 120.0);
     if (lancee && p.m.MvCroute < p.m.MvManteau) {
-        EXPECT_FALSE(p.ihm.Timer1.enabled) << "the run did not end in 1000 ticks";
+        EXPECT_FALSE(p.ihm.Timer1.actif) << "the run did not end in 1000 ticks";
     }
     EXPECT_GE(Couleurs(moteur), 3);
     std::printf("%s: animation %s, %s after %d ticks\n", c.Nom().c_str(),
-                lancee ? "started" : "refused", p.ihm.Timer1.enabled ? "running" : "ended", ticks);
+                lancee ? "started" : "refused", p.ihm.Timer1.actif ? "running" : "ended", ticks);
 
     // "Pas à pas..." on whatever is left, also on a section out of balance.
     Joue(moteur, "click HLBBttn4\nclick Option2\nclick HLBBttn1\nclick HLBBttn1\nclick Option1\n"

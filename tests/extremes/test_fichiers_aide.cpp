@@ -108,7 +108,7 @@ Resultat UtiliserTerraflot(const Dossier& d) {
     p.ihm.LargeurEcran = 1280 * 15;
     p.ihm.HauteurEcran = 1024 * 15;
     Demarre(p);
-    Click(p, "Avertissement.Command1");
+    Clique(p, "Avertissement.Command1");
     p.ihm.messages.clear();
     EXPECT_EQ(Menu(p, "mnu_aide1"), "");
     Resultat r;
@@ -118,7 +118,7 @@ Resultat UtiliserTerraflot(const Dossier& d) {
     r.visionneuse = pf.visionneuseOuverte;
     // The program goes on: the next command works.
     EXPECT_EQ(Menu(p, "mnu_réajuster"), "");
-    EXPECT_FALSE(p.ihm.ended);
+    EXPECT_FALSE(p.ihm.termine);
     return r;
 }
 

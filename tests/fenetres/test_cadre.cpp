@@ -103,10 +103,10 @@ TEST(Cadre, PressAndMoveMatchTheDriver) {
     for (QPoint q : {QPoint(colonne5, y2000), QPoint(colonne9, yMer)}) {
         QTest::mousePress(a.Zone(), Qt::LeftButton, {}, q);
         QTest::mouseRelease(a.Zone(), Qt::LeftButton, {}, q);
-        EXPECT_EQ(Press(r, Tw(q.x()), Tw(q.y())), "");
+        EXPECT_EQ(Appuie(r, Tw(q.x()), Tw(q.y())), "");
     }
     QTest::mouseMove(a.Zone(), QPoint(colonne5, y2000 + 40));
-    EXPECT_EQ(Move(r, Tw(colonne5), Tw(y2000 + 40)), "");
+    EXPECT_EQ(Survole(r, Tw(colonne5), Tw(y2000 + 40)), "");
 
     const Modele& m = a.p.m;
     const Modele& e = r.m;
@@ -122,7 +122,7 @@ TEST(Cadre, PressAndMoveMatchTheDriver) {
     }
     EXPECT_EQ(m.IndexCurseur, e.IndexCurseur);
     EXPECT_EQ(m.YCurseur, e.YCurseur);
-    EXPECT_EQ(a.p.ihm.labels, r.ihm.labels);
+    EXPECT_EQ(a.p.ihm.etiquettes, r.ihm.etiquettes);
     // The press did build the column: about 2 km high on a root near 40 km.
     EXPECT_NEAR(m.AltSurface[5], 2.0, 0.2);
     EXPECT_NEAR(m.EpSocle[5], 40.1, 1.0);
@@ -215,7 +215,7 @@ TEST(Cadre, DashboardBottomRightWithoutFocus) {
     EXPECT_TRUE(t->testAttribute(Qt::WA_ShowWithoutActivating));
     const QRect ecran = QApplication::primaryScreen()->geometry();
     EXPECT_EQ(t->x(), (ecran.width() * 15 - 3240 - 50) / 15);
-    EXPECT_EQ(t->y(), (ecran.height() * 15 - a.p.Fen("Tableau_bord").height - 500) / 15);
+    EXPECT_EQ(t->y(), (ecran.height() * 15 - a.p.Fen("Tableau_bord").hauteur - 500) / 15);
     EXPECT_EQ(t->findChild<QLabel*>("Label1")->text(), "Index N° 3");
     QTest::qWait(20);
     EXPECT_EQ(QApplication::activeWindow(), a.cadre.get());
@@ -321,13 +321,13 @@ TEST(Cadre, WindowTitlesAreTheCaptions) {
     cadre->findChild<QAction*>("mnu_modifier")->trigger();
     auto* preferences = cadre->findChild<QWidget*>(QString::fromUtf8("Préférences"));
     ASSERT_TRUE(preferences);
-    EXPECT_EQ(preferences->windowTitle().toStdString(), p.Fen("Préférences").caption);
+    EXPECT_EQ(preferences->windowTitle().toStdString(), p.Fen("Préférences").libelle);
 }
 
 // Closing the frame asks once; "Non" keeps everything, "Oui" ends.
 TEST(Cadre, QuitQuestion) {
     Appli a;
-    PressAlt(a.p, 7, 3000);
+    AppuieAlt(a.p, 7, 3000);
     const Modele avant = a.p.m;
     {
         Reponse non("Non");
@@ -339,7 +339,7 @@ TEST(Cadre, QuitQuestion) {
         EXPECT_EQ(non.boutons, "Oui|Non");
     }
     EXPECT_TRUE(a.cadre->isVisible());
-    EXPECT_FALSE(a.p.ihm.ended);
+    EXPECT_FALSE(a.p.ihm.termine);
     EXPECT_EQ(a.p.m.AltSurface, avant.AltSurface);
     EXPECT_EQ(a.p.m.EpSocle, avant.EpSocle);
     EXPECT_TRUE(a.p.Chargee("Quiral"));
@@ -348,7 +348,7 @@ TEST(Cadre, QuitQuestion) {
         a.cadre->close();
         ASSERT_TRUE(oui.vue);
     }
-    EXPECT_TRUE(a.p.ihm.ended);
+    EXPECT_TRUE(a.p.ihm.termine);
     QTest::qWait(0);
     EXPECT_FALSE(a.cadre->isVisible());
     EXPECT_EQ(a.p.ihm.messages.size(), 2u);
@@ -363,7 +363,7 @@ TEST(Cadre, QuitterAsksOnce) {
         ASSERT_TRUE(oui.vue);
         EXPECT_EQ(oui.texte.toStdString(), QUESTION_QUITTER);
     }
-    EXPECT_TRUE(a.p.ihm.ended);
+    EXPECT_TRUE(a.p.ihm.termine);
     QTest::qWait(20);
     EXPECT_FALSE(a.cadre->isVisible());
     EXPECT_EQ(a.p.ihm.messages.size(), 1u);
@@ -372,7 +372,7 @@ TEST(Cadre, QuitterAsksOnce) {
 // A runaway run (crust denser than the mantle) at 1 ms, started by "Démarrer".
 void LanceSansFin(Appli& a) {
     Modele& m = a.p.m;
-    PressAlt(a.p, 5, -1000);
+    AppuieAlt(a.p, 5, -1000);
     m.MvCroute = m.MvCrouteSauve = 3.4;
     m.MvManteau = m.MvManteauSauve = 3.0;
     m.IntervalleAnimation = 1;
@@ -381,7 +381,7 @@ void LanceSansFin(Appli& a) {
     ASSERT_TRUE(a.Bouton("HLBBttn3")) << "no erosion panel";
     ASSERT_TRUE(a.Bouton("HLBBttn3")->isVisible());
     QTest::mouseClick(a.Bouton("HLBBttn3"), Qt::LeftButton);
-    ASSERT_TRUE(a.p.ihm.Timer1.enabled) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
+    ASSERT_TRUE(a.p.ihm.Timer1.actif) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
 }
 
 // A reading too wide for its label is shown whole, leading digits
@@ -440,11 +440,11 @@ TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
     QTimer::singleShot(0, essai);
     a.Action("Mnu_quitter")->trigger();
     EXPECT_EQ(pendant, avant);
-    EXPECT_FALSE(a.p.ihm.ended);
+    EXPECT_FALSE(a.p.ihm.termine);
     const double apres = a.p.m.TempsEcoule;
     QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule > apres, 20000);
     QTest::mouseClick(a.Bouton("HLBBttn4"), Qt::LeftButton);
-    EXPECT_FALSE(a.p.ihm.Timer1.enabled);
+    EXPECT_FALSE(a.p.ihm.Timer1.actif);
 }
 
 // Timer1 at 1 ms runs erosion cycles from the event loop; a click on
@@ -454,7 +454,7 @@ TEST(Cadre, Timer1RunsAndStopStopsIt) {
     Appli a;
     Modele& m = a.p.m;
     LanceSansFin(a);
-    if (!a.p.ihm.Timer1.enabled) return;
+    if (!a.p.ihm.Timer1.actif) return;
     EXPECT_TRUE(a.Timer1()->isActive());
     EXPECT_EQ(a.Timer1()->timerType(), Qt::PreciseTimer);
 
@@ -470,7 +470,7 @@ TEST(Cadre, Timer1RunsAndStopStopsIt) {
                                                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
     QCoreApplication::postEvent(stop, new QMouseEvent(QEvent::MouseButtonRelease, centre, stop->mapToGlobal(centre),
                                                       Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-    QTRY_VERIFY_WITH_TIMEOUT(!a.p.ihm.Timer1.enabled, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!a.p.ihm.Timer1.actif, 20000);
     EXPECT_FALSE(a.Timer1()->isActive());
     const double arret = m.TempsEcoule;
     QTest::qWait(30);

@@ -29,10 +29,10 @@ struct Session {
     Modele& m = p.m;
     Session() {
         Demarre(p);
-        Click(p, "Avertissement.Command1");
+        Clique(p, "Avertissement.Command1");
         p.ihm.messages.clear();
     }
-    void Presse(int c, double alt) { PressAlt(p, c, alt); }
+    void Presse(int c, double alt) { AppuieAlt(p, c, alt); }
     size_t NbMessages() const { return p.ihm.messages.size(); }
     const Message& Dernier() const { return p.ihm.messages.back(); }
 };
@@ -120,22 +120,22 @@ TEST(Clic, PressesOffTheArraysOrWithoutScale) {
     const auto avant = Colonnes_(s.m);
     const double y = YDepuisAltitude(s.m, 2000);
     // Column 101 and far beyond.
-    Press(s.p, s.m.OrigineX + 100 * s.m.LargeurColonne + 1, y, 2000);
-    Press(s.p, 1e300, y, 2000);
+    Appuie(s.p, s.m.OrigineX + 100 * s.m.LargeurColonne + 1, y, 2000);
+    Appuie(s.p, 1e300, y, 2000);
     EXPECT_TRUE(Colonnes_(s.m) == avant);
     EXPECT_EQ(s.m.ColonneClic, 0);
     // Column 100 is the last one a press may edit.
-    Press(s.p, s.m.OrigineX + 99.5 * s.m.LargeurColonne, y, 2000);
+    Appuie(s.p, s.m.OrigineX + 99.5 * s.m.LargeurColonne, y, 2000);
     EXPECT_EQ(s.m.ColonneClic, 100);
     EXPECT_DOUBLE_EQ(s.m.AltSocle[100], 2.0);
 
     Session z;
     const auto debut = Colonnes_(z.m);
     z.m.LargeurColonne = 0;
-    Press(z.p, 1000, y, 2000);
+    Appuie(z.p, 1000, y, 2000);
     z.m.LargeurColonne = 500;
     z.m.HauteurGraphe = 0;
-    Press(z.p, 1000, 0);
+    Appuie(z.p, 1000, 0);
     EXPECT_TRUE(Colonnes_(z.m) == debut);
     EXPECT_EQ(z.NbMessages(), 0u);
     EXPECT_EQ(z.m.ColonneClic, 0);
@@ -180,7 +180,7 @@ TEST(Modes, GuardAfterAnErosionRunAndRepeatedErosionChoice) {
         ASSERT_EQ(s.NbMessages(), 1u) << menu;
         EXPECT_EQ(s.Dernier().icone, Icone::Stop);
         EXPECT_TRUE(s.m.ModeProfil) << menu;
-        EXPECT_FALSE(s.p.MenuItem(menu).checked) << menu;
+        EXPECT_FALSE(s.p.MenuItem(menu).coche) << menu;
     }
     // An armed erosion level lets both through.
     s.m.ReperageErosion = true;
@@ -225,7 +225,7 @@ TEST(Section, HourglassDuringReadjustmentAndQuittingAsksOnce) {
 
     s.pf.reponses.push_back(true);
     Menu(s.p, "Mnu_quitter");
-    EXPECT_TRUE(s.p.ihm.ended);
+    EXPECT_TRUE(s.p.ihm.termine);
     ASSERT_EQ(s.NbMessages(), 1u) << "quitting asked twice";
     EXPECT_EQ(s.Dernier().reponse, Reponse::Oui);
 }
@@ -240,9 +240,9 @@ TEST(Etat, UnknownWindowOrMenuNameIsAProgrammingError) {
     EXPECT_THROW(s.p.MenuItem("Préférences.mnu_profil"), std::logic_error);
     EXPECT_EQ(s.p.ihm.fenetres.size(), fenetres);
     EXPECT_EQ(s.p.ihm.menus.size(), menus);
-    EXPECT_EQ(s.p.MenuItem("mnu_profil").caption,
+    EXPECT_EQ(s.p.MenuItem("mnu_profil").libelle,
               "Construire un nouveau profil topographique équilibré");
-    EXPECT_TRUE(s.p.Fen("Quiral").loaded);
+    EXPECT_TRUE(s.p.Fen("Quiral").chargee);
 }
 
 } // namespace

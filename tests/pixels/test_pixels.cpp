@@ -249,7 +249,7 @@ TEST(PixelsDifferes, LecturesEspacees) {
         std::istringstream taille(Taille(s.colonnes, s.tranches));
         for (std::string l; std::getline(taille, l);) j.Joue(l);
         int avantLecture = 1;
-        for (int k = 0; k < s.actions && !j.differe.programme().ihm.ended; ++k) {
+        for (int k = 0; k < s.actions && !j.differe.programme().ihm.termine; ++k) {
             const std::string ligne = essais::ActionAleatoire(hasard, j.differe);
             // A huge frame takes the literal painter minutes; sizes stay screen-like.
             if (ligne.starts_with("resize ")) {

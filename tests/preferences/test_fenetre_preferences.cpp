@@ -61,7 +61,7 @@ TEST(FenetrePreferences, RealBarsGiveTheModelOfTheDriver) {
             b->triggerAction(action);
             const int voulu = Affichee(b);
             temoin.Ligne("bar " + std::string(nom) + " " + std::to_string(voulu), 2, sortie);
-            EXPECT_EQ(e.p.ihm.barres.at(nom).value, voulu) << nom << " action " << int(action);
+            EXPECT_EQ(e.p.ihm.barres.at(nom).valeur, voulu) << nom << " action " << int(action);
             EXPECT_EQ(e.moteur.Dump(), temoin.Dump()) << nom << " action " << int(action);
             EXPECT_EQ(e.apres, voulu != avant ? 1 : 0) << nom;
         }

@@ -27,7 +27,7 @@ struct Session {
     Programme p{pf};
     Session() {
         Demarre(p);
-        Click(p, "Avertissement.Command1");
+        Clique(p, "Avertissement.Command1");
     }
     const Barre& B(const char* nom) { return p.ihm.barres.at(nom); }
     template <class F>
@@ -68,8 +68,8 @@ TEST(Ouverture, OpeningValuesFollowTheParameters) {
         s.p.m.MvCroute = s.p.m.MvCrouteSauve = 3.1;
         s.p.m.IntervalleAnimation = std::int16_t(intervalle);
         mnu_modifier_Click(s.p);
-        EXPECT_EQ(s.B("VScroll2MV").value, 310);
-        EXPECT_EQ(s.B("HScroll1").value, 1001 - intervalle);
+        EXPECT_EQ(s.B("VScroll2MV").valeur, 310);
+        EXPECT_EQ(s.B("HScroll1").valeur, 1001 - intervalle);
         EXPECT_EQ(s.p.ihm.Gauge1_value, 1001 - intervalle) << "interval " << intervalle;
     }
 }
@@ -81,7 +81,7 @@ TEST(Niveaux, NarrowedDeepLevelRunsTheHandlerTwice) {
     mnu_modifier_Click(s.p);
     s.p.m.EpSocleMax = 20.4;
     EXPECT_EQ(s.Mises([&] { ChangeBarre(s.p, "VScroll3NC", 24); }), 2);
-    EXPECT_EQ(s.B("VScroll3NC").value, 20);
+    EXPECT_EQ(s.B("VScroll3NC").valeur, 20);
     EXPECT_EQ(s.B("VScroll3NC").max, 20);
     EXPECT_EQ(s.p.m.ProfRepereProfond, 20);
     s.p.m.EpSocleMax = 20.5;  // half a kilometre rounds up
@@ -101,8 +101,8 @@ TEST(Niveaux, DeepLevelRangeNeverRunsBackwards) {
         ChangeBarre(s.p, "VScroll3NC", 15);
         const Barre& b = s.B("VScroll3NC");
         EXPECT_EQ(b.min, 18) << e;
-        EXPECT_LE(b.min, b.value) << e;
-        EXPECT_LE(b.value, b.max) << e;
+        EXPECT_LE(b.min, b.valeur) << e;
+        EXPECT_LE(b.valeur, b.max) << e;
         EXPECT_GE(s.p.m.ProfRepereProfond, s.p.m.ProfRepereIntermediaire) << e;
     }
 }

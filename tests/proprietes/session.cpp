@@ -391,7 +391,7 @@ Echec Joue(std::vector<std::string>& lignes, const Limites& limites, Compteurs* 
 
     for (size_t k = 0; k < total; ++k) {
         if (generer) {
-            if (p.ihm.ended) {
+            if (p.ihm.termine) {
                 if (compteurs) ++compteurs->fins;
                 break;
             }
@@ -399,7 +399,7 @@ Echec Joue(std::vector<std::string>& lignes, const Limites& limites, Compteurs* 
         }
         const std::string& ligne = lignes[k];
         const Passe passe = PasseAttendue(ligne, p);
-        const bool finiAvant = p.ihm.ended;
+        const bool finiAvant = p.ihm.termine;
         {
             std::lock_guard<std::mutex> l(verrou);
             ligneEnCours = ligne;
@@ -454,7 +454,7 @@ Echec Joue(std::vector<std::string>& lignes, const Limites& limites, Compteurs* 
                 return Rate(k, "refusal", "an action refused with a message changed " + d);
             }
         }
-        if (!finiAvant && !refusee && !refus && !p.ihm.ended) {
+        if (!finiAvant && !refusee && !refus && !p.ihm.termine) {
             if (passe != Passe::Aucune) {
                 if (compteurs) ++compteurs->passes;
                 if (auto d = Relations(p.m, passe == Passe::Reequilibrage2); !d.empty())
