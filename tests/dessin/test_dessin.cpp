@@ -228,15 +228,6 @@ TEST_F(Dessin_, BarreDEchelle) {
     COULEUR(En(10, -10000), CouleurCroute);
 }
 
-TEST_F(Dessin_, RafraichissementCompletNeChangeRien) {
-    const QImage depart = p.dessin.Image().copy();
-    const Modele avant = m;
-    Rafraichit2(p);
-    EXPECT_TRUE(p.dessin.Image() == depart);
-    EXPECT_EQ(m.EpSocle, avant.EpSocle);
-    EXPECT_EQ(m.AltRepereIntermediaire, avant.AltRepereIntermediaire);
-}
-
 TEST_F(Dessin_, ReconstructionApresValidation) {
     // The dialog validated a deep level at 30 km: every column's level starts
     // again from that depth, here the Moho of the reference column.

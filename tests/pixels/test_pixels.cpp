@@ -160,7 +160,7 @@ TEST(PixelsDifferes, LignesEtBoitesAuPixelPres) {
         return pres(hasard);
     };
     Jumeaux j;
-    for (int essai = 0; essai < 3000; ++essai) {
+    for (int essai = 0; essai < 1000; ++essai) {
         Modele& ml = j.litteral.programme().m;
         Modele& md = j.differe.programme().m;
         const double x1 = coord(), y1 = coord();
