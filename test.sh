@@ -1,40 +1,38 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test through ctest; then
-# the same tests under AddressSanitizer and UBSan, and a bounded fuzzing run
-# of the scenario driver.
+# Installs what is missing, then one build with clang under AddressSanitizer
+# and UBSan (leaks included) in build-essais/: ctest runs the whole suite in
+# it, then the two fuzz targets for a bounded time, side by side. The normal
+# build of ./run.sh (build/) is left alone.
+#   TERRAFLOT_GRAINE=N ./test.sh   replays the random sessions of seed N
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/dependances.sh
-scripts/construit.sh
-cd build
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
-cd ..
-
-# Sanitizers: the whole suite, with fewer random actions, leaks included
-# (Qt itself is not instrumented; its own allocations are suppressed).
-if [ ! -f build-asan/CMakeCache.txt ]; then
-  cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTERRAFLOT_SANITIZE=ON >/dev/null
+lanceur=()
+command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
+if [ ! -f build-essais/CMakeCache.txt ]; then
+  CC=clang-14 CXX=clang++-14 cmake -S . -B build-essais "${lanceur[@]}" \
+    -DCMAKE_BUILD_TYPE=Essais -DCMAKE_CXX_FLAGS_ESSAIS=-O1 \
+    -DTERRAFLOT_SANITIZE=ON -DTERRAFLOT_FUZZ=ON -DTERRAFLOT_OUTILS_DEV=OFF \
+    -DTERRAFLOT_FUZZ_SECONDES=25 >/dev/null
 fi
-cmake --build build-asan -j"$(nproc)"
-(cd build-asan && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 \
-  LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp":print_suppressions=0 \
-  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$(nproc)")
+cmake --build build-essais -j"$(nproc)"
+cd build-essais
 
-# Fuzzing: 30 seconds of arbitrary scripts against the driver, then 30 of
-# arbitrary help pages (clang).
-if [ ! -f build-fuzz/CMakeCache.txt ]; then
-  CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DTERRAFLOT_SANITIZE=ON -DTERRAFLOT_FUZZ=ON >/dev/null
-fi
-cmake --build build-fuzz -j"$(nproc)" --target fuzz_moteur fuzz_page
+# Qt itself is not instrumented; its own allocations are suppressed.
+export QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS=suppressions="$PWD/../tests/lsan.supp":print_suppressions=0
 set +e
-(cd build-fuzz && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -V -R '^fuzz_(moteur|page)$') \
-  > build-fuzz/fuzz.log 2>&1
+ctest --output-on-failure -j"$(nproc)" -E '^fuzz_'
+suite=$?
+
+# Fuzzing: arbitrary scripts against the driver and arbitrary help pages.
+ctest --output-on-failure -V -j2 -R '^fuzz_(moteur|page)$' > fuzz.log 2>&1
 etat=$?
 set -e
-grep -Eo 'Done [0-9]+ runs in [0-9]+ second\(s\)' build-fuzz/fuzz.log | sed 's/^/Fuzzing: /' || true
+grep -Eo 'Done [0-9]+ runs in [0-9]+ second\(s\)' fuzz.log | sed 's/^/Fuzzing: /' || true
 if [ "$etat" -ne 0 ]; then
-  grep -v propagateSizeHints build-fuzz/fuzz.log | tail -60
-  echo "Fuzzing found a fault (reproduce: build-fuzz/fuzz/fuzz_moteur or fuzz_page crash-FILE)"
+  grep -v propagateSizeHints fuzz.log | tail -60
+  echo "Fuzzing found a fault (reproduce: build-essais/fuzz/fuzz_moteur or fuzz_page crash-FILE)"
   exit 1
 fi
+exit "$suite"

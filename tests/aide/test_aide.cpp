@@ -14,6 +14,7 @@
 #include "demarrage.h"
 #include "etat.h"
 #include "aide.h"
+#include "programme.h"
 
 namespace fs = std::filesystem;
 using namespace terraflot;
@@ -29,16 +30,7 @@ public:
     std::string dossier = "/nulle/part";
 };
 
-struct Essai {
-    PlateformeEssai pf;
-    Programme p{pf};
-    Essai() {
-        p.ihm.LargeurEcran = 1280 * 15;
-        p.ihm.HauteurEcran = 1024 * 15;
-        Demarre(p);
-        Clique(p, "Avertissement.Command1");
-        p.ihm.messages.clear();
-    }
+struct Essai : essais::Demarre<PlateformeEssai> {
     void Modes(bool Modele::*drapeau) {
         Modele& m = p.m;
         m.ModeProfil = m.ModeErosion = m.ModeMoho = m.ModeDepot = m.ModeSimulErosion =
@@ -361,10 +353,4 @@ TEST(FichierAide, DossierDesDonnees) {
     EXPECT_EQ(e.p.ihm.aide[0].chemin, d / "bin/terraflot.chm");
     EXPECT_FALSE(e.p.ihm.aide[0].trouve);
     EXPECT_EQ(e.pf.ouvertures.size(), 2u);
-}
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -26,6 +26,13 @@
 namespace terraflot {
 namespace {
 
+// The application is prepared as the program's main does, once the test
+// main has made it.
+struct Preparation : ::testing::Environment {
+    void SetUp() override { PrépareApplication(); }
+};
+const auto* const preparation = ::testing::AddGlobalTestEnvironment(new Preparation);
+
 constexpr const char* QUESTION_QUITTER = "Etes-vous sûr de quitter TERRAFLOT ? ";
 
 // The program as a user launches it, the notice dismissed by its "OK".

@@ -138,6 +138,6 @@ TEST_P(SeanceAleatoire, AnnulerRetablirMeles) {
     EXPECT_EQ(EtatDe(frais), EtatDe(m));
 }
 
-INSTANTIATE_TEST_SUITE_P(Graines, SeanceAleatoire, ::testing::Range(0, 8));
+INSTANTIATE_TEST_SUITE_P(Graines, SeanceAleatoire, ::testing::Range(0, 4));
 
 } // namespace

@@ -57,17 +57,6 @@ Modele SectionDeDepart() {
     return m;
 }
 
-// A profile press at altitude e (km) on column i, as the press handler does.
-void ConstruitColonne(Modele& m, int i, double e) {
-    m.AltProfil[i] = e;
-    m.EpGlace[i] = 0;
-    m.HauteurEau[i] = (e + m.EpSediments[i] >= 0) ? 0 : -(1000 * e + 1000 * m.EpSediments[i]);
-    EQ0(m, i, e);
-    m.AltSocle[i] = e;
-    m.EpCroute[i] = m.EpSocle[i];
-    MajReperes(m, i, m.EpSocle[i], m.HauteurEau[i], m.EpSediments[i], m.EpGlace[i], e);
-}
-
 } // namespace
 
 // Crust thickness that balances a surface altitude (km), with the water
@@ -174,10 +163,10 @@ TEST(Reequilibrage, ChargesEtArrondis) {
     // 1 km of sediments on a reference column.
     m.EpSediments[1] = 1;
     m.AltProfil[1] = 1;
-    // A 40 km column (dry) minus 10 km of basement.
-    ConstruitColonne(m, 2, 1.982);
-    EXPECT_DOUBLE_EQ(m.AltSocle[2], 1.982);
-    m.EpSocle[2] -= 10;
+    // A column at 1.982 km (40 km of crust in balance) left with 30 km of
+    // basement: it sinks back to sea level.
+    m.AltSocle[2] = m.AltProfil[2] = 1.982;
+    m.EpSocle[2] = 30;
     // Basement thickness rounded to 0.1 km.
     m.EpSocle[3] = 30.04;
     m.EpSocle[4] = 30.06;
@@ -241,7 +230,10 @@ TEST(Reperes, FixesOuRederives) {
     // A 2 km mountain column, then 1 km of basement eroded away.
     for (bool fixes : {false, true}) {
         Modele m = SectionDeDepart();
-        ConstruitColonne(m, 5, 2);
+        // A 2 km column in balance: 40.091 km of basement (table above).
+        m.AltSocle[5] = m.AltProfil[5] = 2;
+        m.EpSocle[5] = m.EpCroute[5] = 40.091;
+        MajReperes(m, 5, 40.091, 0, 0, 0, 2);
         EXPECT_NEAR(m.ProfMoho[5], 38.091, 1e-9);
         // Nominal depths are counted down from the basement top.
         EXPECT_NEAR(m.AltRepereProfond[5], 2 - 25, 1e-9);

@@ -11,27 +11,18 @@
 #include "isostasie.h"
 #include "moteur.h"
 #include "outils.h"
+#include "programme.h"
 
 namespace terraflot {
 namespace {
 
 // Records the pointer shapes as the commands set them.
-class PlateformeTrace : public PlateformeScript {
-public:
-    PlateformeTrace() : PlateformeScript(".") {}
+struct PlateformeTrace : essais::PlateformeIci {
     void PointeurChange(Pointeur p) override { pointeurs.push_back(p); }
     std::vector<Pointeur> pointeurs;
 };
 
-struct Session {
-    PlateformeTrace pf;
-    Programme p{pf};
-    Modele& m = p.m;
-    Session() {
-        Demarre(p);
-        Clique(p, "Avertissement.Command1");
-        p.ihm.messages.clear();
-    }
+struct Session : essais::Demarre<PlateformeTrace> {
     void Presse(int c, double alt) { AppuieAlt(p, c, alt); }
     size_t NbMessages() const { return p.ihm.messages.size(); }
     const Message& Dernier() const { return p.ihm.messages.back(); }

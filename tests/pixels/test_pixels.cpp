@@ -5,7 +5,6 @@
 // deferred calls of several commands pile up before they are painted.
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <cmath>
 #include <cstdio>
@@ -21,7 +20,7 @@
 #include "proprietes/session.h"
 
 #ifndef ACTIONS_PAR_GRAINE
-#define ACTIONS_PAR_GRAINE 300
+#define ACTIONS_PAR_GRAINE 150
 #endif
 
 namespace terraflot {
@@ -148,30 +147,6 @@ TEST(PixelsDifferes, EtapesUneAUne) {
     }
 }
 
-// A relief, the grid, the levels, erosion ticks, marks, a column-count
-// change: every kind of drawing call, at 25 and 100 columns.
-TEST(PixelsDifferes, ScenarioComplet) {
-    for (int colonnes : {25, 100}) {
-        SCOPED_TRACE(colonnes);
-        Jumeaux j;
-        const std::vector<std::string> lignes = {
-            "menu mnu_modifier", "bar VScroll1 " + std::to_string(colonnes),
-            "bar VScroll2 " + std::string(colonnes == 100 ? "20" : "8"), "menu Préférences.mnu_quitter",
-            "pressalt 5 2000", "pressalt 6 3000", "pressalt 7 -2500", "pressalt 8 1500",
-            "menu mnu_quadrillage", "menu mnu_ReprésenterNiveauxRepères", "menu mnu_réajuster",
-            "menu mnu_glaciation", "pressalt 6 4000", "menu mnu_dépôt", "pressalt 7 -1000",
-            "menu mnu_réajuster", "menu mnu_Anim_érosion", "click HLBBttn1", "tick 3",
-            "click HLBBttn2", "click HLBBttn3", "press 3000 3000", "click HLBBttn4", "menu mnu_érosion", "pressalt 8 500", "menu mnu_use", "pressalt 6 -100", "menu mnu_Anim_érosion", "click HLBBttn1", "tick 2",
-            "menu mnu_quadrillage", "menu mnu_ReprésenterNiveauxRepères", "resize 15000 11000",
-            "menu mnu_modifmoho", "pressalt 5 -45000", "menu mnu_recommencer", "answer yes",
-            "pressalt 3 1000", "dump"};
-        for (const std::string& l : lignes) {
-            j.Joue(l);
-            ASSERT_TRUE(j.Egaux(l));
-        }
-    }
-}
-
 // The picture's own writing of lines and boxes against the painter: random
 // lines (level, upright, of no length, slanting, far outside the picture)
 // and columns with random levels, one call at a time.
@@ -185,7 +160,7 @@ TEST(PixelsDifferes, LignesEtBoitesAuPixelPres) {
         return pres(hasard);
     };
     Jumeaux j;
-    for (int essai = 0; essai < 3000; ++essai) {
+    for (int essai = 0; essai < 1000; ++essai) {
         Modele& ml = j.litteral.programme().m;
         Modele& md = j.differe.programme().m;
         const double x1 = coord(), y1 = coord();
@@ -208,28 +183,6 @@ TEST(PixelsDifferes, LignesEtBoitesAuPixelPres) {
     }
 }
 
-// Random sessions of every action the driver knows.
-TEST(PixelsDifferes, SessionsAleatoires) {
-const int actions = ACTIONS_PAR_GRAINE * 5 / 6;
-    for (std::uint64_t graine : {11u, 12u, 13u}) {
-        SCOPED_TRACE(graine);
-        std::mt19937_64 hasard(graine);
-        Jumeaux j;
-        for (int k = 0; k < actions; ++k) {
-            std::string ligne = essais::ActionAleatoire(hasard, j.differe);
-            // The literal protocol needs minutes for a picture of a huge frame.
-            if (ligne.starts_with("resize ")) {
-                std::istringstream in(ligne.substr(7));
-                double w = 0, h = 0;
-                in >> w >> h;
-                if (w * h > 4.0e8) continue;
-            }
-            j.Joue(ligne);
-            ASSERT_TRUE(j.Egaux(ligne));
-        }
-    }
-}
-
 // Random sessions of the driver's vocabulary; the pictures are read after a
 // random number of actions (1 to 12), never in between.
 TEST(PixelsDifferes, LecturesEspacees) {
@@ -238,13 +191,13 @@ TEST(PixelsDifferes, LecturesEspacees) {
     const struct {
         std::uint64_t graine;
         int colonnes, tranches, actions;
-    } sessions[] = {{101, 25, 8, ACTIONS_PAR_GRAINE},
-                    {202, 25, 8, ACTIONS_PAR_GRAINE},
-                    {303, 25, 8, ACTIONS_PAR_GRAINE},
-                    {404, 100, 20, ACTIONS_PAR_GRAINE / 3}};
+    } sessions[] = {{1, 25, 8, ACTIONS_PAR_GRAINE},
+                    {2, 25, 8, ACTIONS_PAR_GRAINE},
+                    {3, 100, 20, ACTIONS_PAR_GRAINE / 3}};
     for (const auto& s : sessions) {
-        SCOPED_TRACE("seed " + std::to_string(s.graine));
-        std::mt19937_64 hasard(s.graine);
+        const std::uint64_t graine = essais::GraineDuJour() * 1009 + s.graine;
+        SCOPED_TRACE("seed " + std::to_string(graine));
+        std::mt19937_64 hasard(graine);
         Jumeaux j;
         std::istringstream taille(Taille(s.colonnes, s.tranches));
         for (std::string l; std::getline(taille, l);) j.Joue(l);
@@ -269,10 +222,3 @@ TEST(PixelsDifferes, LecturesEspacees) {
 
 } // namespace
 } // namespace terraflot
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,6 +1,6 @@
 // The dialog's handlers where the dump cannot tell: how many section
 // updates a move runs (one hourglass each), nested range changes, odd
-// basement thicknesses, and the balance with the dialog's values.
+// basement thicknesses.
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -11,24 +11,17 @@
 #include "preferences.h"
 #include "isostasie.h"
 #include "moteur.h"
+#include "programme.h"
 
 namespace terraflot {
 namespace {
 
-class PlateformeComptee : public PlateformeScript {
-public:
-    PlateformeComptee() : PlateformeScript(".") {}
+struct PlateformeComptee : essais::PlateformeIci {
     void PointeurChange(Pointeur p) override { sabliers += p == Pointeur::Sablier; }
     int sabliers = 0;
 };
 
-struct Session {
-    PlateformeComptee pf;
-    Programme p{pf};
-    Session() {
-        Demarre(p);
-        Clique(p, "Avertissement.Command1");
-    }
+struct Session : essais::Demarre<PlateformeComptee> {
     const Barre& B(const char* nom) { return p.ihm.barres.at(nom); }
     template <class F>
     int Mises(F action) {
@@ -105,22 +98,6 @@ TEST(Niveaux, DeepLevelRangeNeverRunsBackwards) {
         EXPECT_LE(b.valeur, b.max) << e;
         EXPECT_GE(s.p.m.ProfRepereProfond, s.p.m.ProfRepereIntermediaire) << e;
     }
-}
-
-// Crust 2.80, mantle 3.30, reference crust 35 km: a surface at 5 km needs
-// 35 + 5 + a root of 5 x 2.8 / 0.5 = 28 km, 68 km of crust.
-TEST(Manuel, RootUnderAFiveKilometreColumn) {
-    Session s;
-    mnu_modifier_Click(s.p);
-    ChangeBarre(s.p, "VScroll2MV", 280);
-    ChangeBarre(s.p, "VScroll3MV", 330);
-    ChangeBarre(s.p, "VScroll2NC", 35);
-    Modele& m = s.p.m;
-    m.AltProfil[5] = 5;
-    m.HauteurEau[5] = 0;
-    EQ0(m, 5, m.AltProfil[5]);
-    EXPECT_NEAR(m.EpCroute[5], 68.0, 1e-9);
-    EXPECT_NEAR(m.EpCroute[5] - 5 - m.EpCrouteRef, 28.0, 1e-9) << "root below the reference Moho";
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iterator>
 #include <mutex>
 #include <sstream>
@@ -499,6 +500,18 @@ std::vector<std::string> Reduit(std::vector<std::string> lignes, const Echec& ec
         if (!reduit) morceau /= 2;
     }
     return lignes;
+}
+
+unsigned long long GraineDuJour() {
+    static const unsigned long long graine = [] {
+        if (const char* e = std::getenv("TERRAFLOT_GRAINE")) return std::strtoull(e, nullptr, 10);
+        return static_cast<unsigned long long>(std::time(nullptr) / 86400);
+    }();
+    static const bool affichee =
+        (std::printf("Random sessions: seed %llu (replay with TERRAFLOT_GRAINE=%llu)\n", graine, graine),
+         std::fflush(stdout), true);
+    (void)affichee;
+    return graine;
 }
 
 void Contexte(std::string texte) {

@@ -45,6 +45,11 @@ Echec Joue(std::vector<std::string>& lignes, const Limites& limites, Compteurs* 
 std::vector<std::string> Reduit(std::vector<std::string> lignes, const Echec& echec,
                                 const Limites& limites);
 
+// The seed of today's random sessions: TERRAFLOT_GRAINE when set, else the
+// day's number (it changes every day); printed once, so that a failure can
+// be replayed with TERRAFLOT_GRAINE.
+unsigned long long GraineDuJour();
+
 // Starts the watchdog that ends the process, printing the line in progress,
 // when one line runs for more than `secondes`.
 void DemarreChien(double secondes);

@@ -181,10 +181,3 @@ INSTANTIATE_TEST_SUITE_P(Scripts, Scenario, ::testing::ValuesIn(Scripts()), Nom)
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(Scenario);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,3 +1,5 @@
+// The main of every test program: an offscreen application (widgets
+// included), then the tests.
 #include <QApplication>
 #include <gtest/gtest.h>
 
