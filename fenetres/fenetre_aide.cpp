@@ -119,8 +119,7 @@ private:
         s_.Clique(bouton_);
         // The frame may drop this window once it is unloaded: nothing of
         // `this` is used after apres().
-        ApresAction apres = apres_;
-        if (apres) apres();
+        Appelle(apres_);
     }
 
     Programme& p_;

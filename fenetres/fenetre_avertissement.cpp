@@ -157,10 +157,7 @@ private:
     }
 
     // The frame may drop this window in apres(): nothing of `this` after it.
-    void Apres() {
-        ApresAction apres = apres_;
-        if (apres) apres();
-    }
+    void Apres() { Appelle(apres_); }
 
     Programme& p_;
     Seance& s_;

@@ -200,8 +200,7 @@ private:
     // nothing of `this` is used after it.
     void Apres() {
         Synchronise();
-        ApresAction apres = apres_;
-        if (apres) apres();
+        Appelle(apres_);
     }
 
     Programme& p_;

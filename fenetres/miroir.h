@@ -28,6 +28,12 @@ public:
 // mirrors the new state.
 using ApresAction = std::function<void()>;
 
+// Runs a window's after-action from a copy: the frame may drop the window,
+// and with it `apres`, while it runs.
+inline void Appelle(const ApresAction& apres) {
+    if (ApresAction copie = apres) copie();
+}
+
 // The mirror of one window W with a Synchronise(); the window goes with it.
 template <class W>
 class MiroirDe : public Miroir {

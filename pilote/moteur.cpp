@@ -209,9 +209,9 @@ std::string Moteur::Dump() {
         if (!chargee(cle)) continue;
         j.Cle(cle).Objet();
         j.Cle("caption").Texte(menu.libelle);
-        j.Cle("checked").Booleen(menu.coche);
-        j.Cle("enabled").Booleen(menu.actif);
-        j.Cle("visible").Booleen(menu.visible);
+        for (auto [nom, oui] : {std::pair{"checked", menu.coche}, {"enabled", menu.actif},
+                                {"visible", menu.visible}})
+            j.Cle(nom).Booleen(oui);
         j.FinObjet();
     }
     j.FinObjet();
@@ -226,10 +226,9 @@ std::string Moteur::Dump() {
         j.Cle("visible").Booleen(f.visible);
         if (f.chargee) {
             j.Cle("caption").Texte(f.libelle);
-            j.Cle("left").Entier(f.gauche);
-            j.Cle("top").Entier(f.haut);
-            j.Cle("width").Entier(f.largeur);
-            j.Cle("height").Entier(f.hauteur);
+            for (auto [nom, v] : {std::pair{"left", f.gauche}, {"top", f.haut},
+                                  {"width", f.largeur}, {"height", f.hauteur}})
+                j.Cle(nom).Entier(v);
         }
         j.FinObjet();
     }
