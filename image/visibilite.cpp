@@ -13,12 +13,12 @@ namespace terraflot {
 namespace {
 
 // Painting is opaque and deterministic, so a record whose every pixel is
-// painted again by a later record cannot show: it is dropped.  A column's
-// boxes cover its whole strip, x1..x2 from the top of the picture to the
-// bottom, whatever its levels (the boxes are chained edge to edge), so a
-// later drawing of the same strip hides both its boxes and its
-// reference-level zones.  Lines, frames and grids are hidden by a later
-// identical one; everything before a clear is hidden.
+// painted again by a later record cannot show: it is dropped.  A column,
+// its reference-level zones, a line, a frame or a grid is hidden by a later
+// identical one; everything before a clear is hidden.  A later drawing of
+// the same strip with other levels does not always hide a column: the
+// outline of a box of no height ends on the pixel it shares with the next
+// column, which the later boxes need not paint.
 
 bool Reguliere(const OpColonne& o) {
     for (double v : {o.x1, o.x2, o.hauteur, o.yTop, o.ySocleDepot, o.ySocle, o.y0, o.yBaseCroute,
@@ -97,8 +97,8 @@ template <class T> bool Contient(const std::vector<T>& v, const T& x) {
 
 void Visibilite::Trie(const std::vector<Op>& ops, std::size_t debut, bool effaceDirect) {
     vivants.assign(ops.size(), Vivant{});
-    auto& bandes = bandes_;
-    for (auto& b : bandes) b.clear();
+    auto& colonnes = colonnes_;
+    for (auto& c : colonnes) c.clear();
     auto& reperes = reperes_;
     reperes.clear();
     auto& axesVus = axes_;
@@ -129,12 +129,10 @@ void Visibilite::Trie(const std::vector<Op>& ops, std::size_t debut, bool efface
                 if constexpr (std::is_same_v<T, OpEfface>) {
                     v.peint = true;
                 } else if constexpr (std::is_same_v<T, OpColonne>) {
-                    const Bande b{o.x1, o.x2, o.hauteur};
-                    v.peint = !Contient(bandes[o.i], b);
-                    if (v.peint && Reguliere(o)) bandes[o.i].push_back(b);
+                    v.peint = !Contient(colonnes[o.i], o);
+                    if (v.peint && Reguliere(o)) colonnes[o.i].push_back(o);
                 } else if constexpr (std::is_same_v<T, OpReperes>) {
-                    v.peint = !Contient(bandes[o.i], Bande{o.x1, o.x2, o.hauteur}) &&
-                              !Contient(reperes, o);
+                    v.peint = !Contient(reperes, o);
                     if (v.peint) reperes.push_back(o);
                 } else if constexpr (std::is_same_v<T, OpLigne>) {
                     v.peint = NouvelleLigne(j, o);

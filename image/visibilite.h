@@ -1,5 +1,5 @@
 // What still shows of the deferred records.  Painting is opaque and
-// deterministic, so a record whose every pixel a later record paints again
+// deterministic, so a record that a later identical record paints again
 // cannot show and is dropped; the clear may leave the pixel columns that
 // later columns repaint from the top down.
 #pragma once
@@ -24,10 +24,6 @@ struct Vivant {
     std::bitset<COLONNE_MAX + 1> mer;
 };
 
-struct Bande {
-    double x1, x2, hauteur;
-    bool operator==(const Bande&) const = default;
-};
 struct GeometrieAxes {
     double L, B, W, O;
     int nb;
@@ -58,7 +54,7 @@ public:
     int lignesRepeintes = 0;
 
 private:
-    std::array<std::vector<Bande>, COLONNE_MAX + 1> bandes_;
+    std::array<std::vector<OpColonne>, COLONNE_MAX + 1> colonnes_;
     std::vector<OpReperes> reperes_;
     std::vector<std::uint32_t> table_;  // open addressing of the lines: index + 1, 0 free
     std::vector<GeometrieAxes> axes_;

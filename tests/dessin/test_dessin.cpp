@@ -253,3 +253,38 @@ TEST_F(Dessin_, ReconstructionApresValidation) {
 
 } // namespace
 } // namespace terraflot
+
+namespace terraflot {
+namespace {
+
+// A column redrawn lower after its neighbour: the deferred picture is the
+// literal one, pixel for pixel, also on the pixel the two columns share,
+// where the outline of a box of no height ends.
+TEST_F(Dessin_, ColonneRedessineePlusBasCommeLitteral) {
+    const Dessin::Cliche depart = p.dessin.Sauve();
+    auto joue = [&](Protocole protocole) {
+        p.dessin.Restaure(depart);
+        p.dessin.ChoisitProtocole(protocole);
+        for (int i = 1; i < ColonnesEnService(m); ++i)
+            for (double haute : {3.0, 5.5, 7.25})
+                for (double basse : {-1.5, 0.5, 1.0}) {
+                    essai::PoseColonne(m, i + 1, 0, 30, 0, 0);
+                    RedessineColonne(p, i + 1);
+                    essai::PoseColonne(m, i, haute, 30 + haute, 0, 0);
+                    RedessineColonne(p, i);
+                    essai::PoseColonne(m, i, basse, 30 + basse, 0, 0);
+                    RedessineColonne(p, i);
+                }
+        return p.dessin.Image().copy();
+    };
+    const QImage differe = joue(Protocole::Differe);
+    const QImage litteral = joue(Protocole::Litteral);
+    ASSERT_EQ(differe.size(), litteral.size());
+    int ecarts = 0;
+    for (int y = 0; y < litteral.height(); ++y)
+        for (int x = 0; x < litteral.width(); ++x) ecarts += differe.pixel(x, y) != litteral.pixel(x, y);
+    EXPECT_EQ(ecarts, 0);
+}
+
+} // namespace
+} // namespace terraflot
