@@ -201,17 +201,18 @@ std::function<void()> AjouteMenusFichier(QMainWindow* cadre, Programme& p, Seanc
     f1->setShortcut(QKeySequence(Qt::Key_F1));
     cadre->addAction(f1);
     QObject::connect(f1, &QAction::triggered, cadre, [=, &p, &s] {
-        auto it = p.ihm.menus.find("mnu_aide2");
-        if (modal() || it == p.ihm.menus.end() || !it->second.actif || !it->second.visible) return;
-        s.Menu("mnu_aide2");
-        fait();
+        // The dispatcher refuses the item where the menu could not be used.
+        if (!modal() && s.Menu("mnu_aide2").empty()) fait();
     });
 
     return [=, &p, &s] {
         const bool libre = !modal() && !p.ihm.termine;
-        const bool image = !p.dessin.Image().isNull();
-        ouvrir->setEnabled(libre && s.PourquoiPasFichier().empty());
-        enregistrer->setEnabled(libre && s.PourquoiPasFichier().empty());
+        // The size alone: reading the picture would paint what is pending
+        // at every tick and pointer move.
+        const bool image = !p.dessin.TailleImage().isEmpty();
+        const bool fichier = libre && s.PourquoiPasFichier().empty();
+        ouvrir->setEnabled(fichier);
+        enregistrer->setEnabled(fichier);
         exporter->setEnabled(libre && image);
         copier->setEnabled(libre && image);
         imprimer->setEnabled(libre && image);
