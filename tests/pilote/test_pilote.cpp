@@ -3,6 +3,7 @@
 // with an error line and exit status 2.
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -47,26 +48,11 @@ Sortie Lance(const std::string& script, std::string argument = {}) {
     return s;
 }
 
-// True when `s` is UTF-8 throughout: lead bytes with their continuation
-// bytes, no overlong forms, no surrogates, nothing above U+10FFFF.
+// True when `s` is UTF-8 throughout.
 bool Utf8Valide(const std::string& s) {
-    for (size_t k = 0; k < s.size();) {
-        const auto c = static_cast<unsigned char>(s[k]);
-        const size_t suite = c < 0x80 ? 0 : c >= 0xC2 && c <= 0xDF ? 1 : c >= 0xE0 && c <= 0xEF ? 2
-                             : c >= 0xF0 && c <= 0xF4 ? 3 : 4;
-        if (suite == 4 || k + suite >= s.size()) return false;
-        unsigned long cp = suite == 0 ? c : c & (0x3F >> suite);
-        for (size_t j = 1; j <= suite; ++j) {
-            const auto d = static_cast<unsigned char>(s[k + j]);
-            if ((d & 0xC0) != 0x80) return false;
-            cp = cp << 6 | (d & 0x3F);
-        }
-        if ((suite == 2 && cp < 0x800) || (suite == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        k += suite + 1;
-    }
-    return true;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    (void)utf8.decode(QByteArrayView(s.data(), qsizetype(s.size())));
+    return !utf8.hasError();
 }
 
 QJsonObject Json(const std::string& ligne) {
