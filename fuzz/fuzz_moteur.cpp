@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ligne.h"
+
 #include <QTemporaryFile>
 
 #include "lecon.h"
@@ -24,51 +26,21 @@
 namespace {
 
 constexpr size_t LIGNES_MAX = 40;
-constexpr long TICKS_MAX = 20;
-constexpr long TAILLE_MAX = 40000;   // twips
-
-std::vector<std::string_view> Mots(std::string_view ligne) {
-    std::vector<std::string_view> mots;
-    size_t k = 0;
-    while (k < ligne.size()) {
-        while (k < ligne.size() && (ligne[k] == ' ' || ligne[k] == '\t')) ++k;
-        const size_t debut = k;
-        while (k < ligne.size() && ligne[k] != ' ' && ligne[k] != '\t') ++k;
-        if (k > debut) mots.push_back(ligne.substr(debut, k - debut));
-    }
-    return mots;
-}
-
-// A whole number of at most 9 digits, or -1.
-long Chiffres(std::string_view mot) {
-    if (mot.empty() || mot.size() > 9) return -1;
-    long n = 0;
-    for (char c : mot) {
-        if (c < '0' || c > '9') return -1;
-        n = n * 10 + (c - '0');
-    }
-    return n;
-}
+constexpr long long TICKS_MAX = 20;
+constexpr long long TAILLE_MAX = 40000;   // twips
 
 // The line as played: long runs of ticks and huge frames are cut down, a
-// picture is never written.  Lines the driver must reject are left alone.
+// picture or a lesson is never written.  Lines the driver must reject are left alone.
 std::string Borne(std::string_view brute) {
-    std::string_view ligne = brute;
-    if (auto diese = ligne.find('#'); diese != std::string_view::npos) ligne = ligne.substr(0, diese);
-    const auto mots = Mots(ligne);
-    if (mots.empty()) return std::string(brute);
-    if (mots[0] == "png") return "# png";
-    if (mots[0] == "tick" && mots.size() == 2) {
-        const long n = Chiffres(mots[1]);
-        if (n > TICKS_MAX && n <= 1000000) return "tick " + std::to_string(TICKS_MAX);
-    }
-    if (mots[0] == "resize" && mots.size() == 3) {
-        const long w = Chiffres(mots[1]), h = Chiffres(mots[2]);
-        if (w >= 0 && h >= 0 && w <= 10000000 && h <= 10000000 && (w > TAILLE_MAX || h > TAILLE_MAX))
-            return "resize " + std::to_string(std::min(w, TAILLE_MAX)) + " " +
-                   std::to_string(std::min(h, TAILLE_MAX));
-    }
-    return std::string(brute);
+    terraflot::Commande c;
+    terraflot::ErreurLigne erreur;
+    if (!terraflot::Analyse(brute, c, erreur)) return std::string(brute);
+    if (c.verbe == terraflot::Verbe::Png || c.verbe == terraflot::Verbe::Save) return "# no file written";
+    if (c.verbe == terraflot::Verbe::Tick && c.n > TICKS_MAX) c.n = TICKS_MAX;
+    else if (c.verbe == terraflot::Verbe::Resize && (c.n > TAILLE_MAX || c.h > TAILLE_MAX))
+        c.n = std::min(c.n, TAILLE_MAX), c.h = std::min(c.h, TAILLE_MAX);
+    else return std::string(brute);
+    return terraflot::Ecrit(c);
 }
 
 } // namespace

@@ -103,12 +103,6 @@ if [ -f "$D" ]; then
   if [ -n "$nom_appli" ]; then
     attendu "StartupWMClass (nom de l'application)" "$(cle_desktop "$D" StartupWMClass)" "$nom_appli"
   fi
-  nom_bureau=$(sed -n 's/.*setDesktopFileName(QStringLiteral("\([^"]*\)").*/\1/p' "$SOURCES/app/main.cpp" | head -n1)
-  if [ -n "$nom_bureau" ]; then
-    attendu "setDesktopFileName (nom de l'entrée de menu)" "$nom_bureau" "terraflot"
-  else
-    echo "Remarque : app/main.cpp n'appelle pas QGuiApplication::setDesktopFileName(\"terraflot\")."
-  fi
 fi
 
 M=$PREFIXE/share/metainfo/fr.terraflot.terraflot.metainfo.xml

@@ -101,20 +101,10 @@ std::string ActionAleatoire(std::mt19937_64& h, terraflot::Moteur& moteur) {
     const bool panneau = p.ihm.Picture2_visible;
     const bool preferences = p.Chargee("Préférences") && p.Fen("Préférences").visible;
 
-    // Weights: presses and moves most, the panel's buttons while it shows,
-    // the bars while the dialog is open.
-    const int poids[] = {
-        22,                    // 0 pressalt
-        6,                     // 1 press
-        8,                     // 2 movealt / move
-        14,                    // 3 menu
-        panneau ? 14 : 2,      // 4 click
-        preferences ? 20 : 1,  // 5 bar
-        panneau ? 8 : 2,       // 6 tick
-        1,                     // 7 noticetick
-        3,                     // 8 answer
-        2,                     // 9 resize
-    };
+    // Weights of pressalt, press, move(alt), menu, click, bar, tick, noticetick,
+    // answer and resize: presses and moves most, the panel's buttons while it
+    // shows, the bars while the dialog is open.
+    const int poids[] = {22, 6, 8, 14, panneau ? 14 : 2, preferences ? 20 : 1, panneau ? 8 : 2, 1, 3, 2};
     // A pupil soon closes the modal help window that blocks everything else.
     if (p.Chargee("Aide") && h() % 3 == 0) return "click Aide.HLBBttn1";
     std::discrete_distribution<int> sorte(std::begin(poids), std::end(poids));
