@@ -3,8 +3,8 @@
 
 Usage: couches.py SOURCES LAYER...   (the layers bottom to top, as the build
 lists them). A file may include headers of its own folder and of folders
-below it; a header of a higher layer, a header name found in two folders or
-folders that include each other round about fail the test.
+below it; a header of a higher layer or a header name found in two folders
+fails the test (so no two folders can include each other).
 """
 import os
 import re
@@ -26,7 +26,6 @@ def verifie(racine, couches):
                     if nom in ou:
                         fautes.append(f'{nom} is in both {ou[nom]}/ and {c}/')
                     ou[nom] = c
-    liens = {c: set() for c in couches}
     for c in couches:
         for nom in fichiers.get(c, []):
             with open(os.path.join(racine, c, nom), encoding='utf-8') as f:
@@ -40,24 +39,8 @@ def verifie(racine, couches):
                     continue
                 if cible == c:
                     continue
-                liens[c].add(cible)
                 if rang[cible] > rang[c]:
                     fautes.append(f'{c}/{nom} includes "{inclus}" of the higher layer {cible}/')
-    # Folders that include each other round about.
-    etat = {}
-
-    def parcours(c, chemin):
-        etat[c] = 1
-        for d in sorted(liens[c]):
-            if etat.get(d) == 1:
-                fautes.append('folders include each other: ' + ' -> '.join(chemin + [d]))
-            elif d not in etat:
-                parcours(d, chemin + [d])
-        etat[c] = 2
-
-    for c in couches:
-        if c not in etat:
-            parcours(c, [c])
     return fautes
 
 

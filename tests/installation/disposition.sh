@@ -51,23 +51,7 @@ if [ "$AIDE" = 1 ] && [ -f "$PREFIXE/$CHM" ]; then
   attendu "signature de $CHM" "$(head -c4 "$PREFIXE/$CHM")" "ITSF"
 fi
 
-# Manual page and changelog: gzip without name nor time stamp; the page is
-# French troff that man reads without a warning.
-for f in share/man/man1/terraflot.1.gz share/doc/terraflot/changelog.gz; do
-  [ -f "$PREFIXE/$f" ] || continue
-  gzip -t "$PREFIXE/$f" 2>/dev/null || echec "$f n'est pas un fichier gzip"
-  attendu "date et nom dans l'en-tête gzip de $f" "$(od -An -tx1 -j4 -N4 "$PREFIXE/$f" | tr -d ' \n')$(od -An -tx1 -j3 -N1 "$PREFIXE/$f" | tr -d ' \n')" "0000000000"
-done
-PAGE=$PREFIXE/share/man/man1/terraflot.1.gz
-if [ -f "$PAGE" ] && command -v man >/dev/null; then
-  avertissements=$(LC_ALL=C.UTF-8 man --warnings -E UTF-8 -l "$PAGE" 2>&1 >/dev/null)
-  [ -z "$avertissements" ] || echec "man signale des erreurs dans terraflot.1 : $avertissements"
-  texte=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -l "$PAGE" 2>/dev/null)
-  for mot in "NOM" "SYNOPSIS" "OPTIONS" "FICHIERS" "--help" "--version" "/usr/share/terraflot/terraflot.chm" "Utiliser TerraFLOT"; do
-    grep -qF -- "$mot" <<<"$texte" || echec "la page de manuel ne contient pas « $mot »"
-  done
-fi
-
+# The gzip headers and the manual page are lintian's (installation_paquet_deb).
 # Icons: real PNG pictures of the size their folder names.
 for t in $TAILLES_ICONE; do
   f=$PREFIXE/$ICONES/${t}x${t}/apps/terraflot.png
