@@ -1,5 +1,4 @@
-// Erosion runs too long to write out as scenario lines (the panel, one step
-// and a short run are in scenarios/erosion_animation.tf).
+// Erosion runs too long for scenario lines (those: scenarios/erosion_animation.tf).
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -29,9 +29,8 @@ dump
 #= columns/AltSurface/22 -1
 #= labels/Quiral.Label2 "Temps écoulé = \r\n 1 millions d'années"
 #= labels/Quiral.Label7 " 1030 km3"
-# "Démarrer": one cycle a tick.  The first column that would pass its level
-# (24, 0.02 above it) loses only that; 1.63284 + 0.07736 + 0.02 + 0.3852 km
-# more, shown to the hundred: 1900 km3, not 1880.
+# "Démarrer", a cycle a tick: column 24, first to near its level, loses its
+# 0.02 above it; with 1.63284 + 0.07736 + 0.3852 km, 1900 km3 (not 1880).
 click HLBBttn3
 tick
 dump
@@ -54,8 +53,7 @@ dump
 #= columns/AltRepereIntermediaire/13 0
 #= columns/AltRepereProfond/13 0
 #= columns/HautRepereProfond0/1 5000
-# Refused: a section carrying ice, even balanced.  A press on a bare
-# basement top erodes nothing: the levels stay initialised.
+# Refused: ice, even balanced.  A press on a bare top erodes nothing.
 menu mnu_recommencer
 menu mnu_glaciation
 pressalt 3 500
@@ -65,5 +63,4 @@ pressalt 4 0
 menu mnu_Anim_érosion
 dump
 #= messages/0 {"title":"TERRAFLOT","text":"Avant de simuler l'érosion d'un portion de croûte continentale, vous devez provoquer la fonte des glaces.","icon":"question","buttons":"ok","answer":"ok"}
-#= controls/Quiral.Picture2/visible false
 #= labels/Quiral.Label8 " Les niveaux ''repères''  sont  initialisés ."

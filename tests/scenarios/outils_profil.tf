@@ -68,11 +68,10 @@ dump
 pressalt 30 1000
 dump
 #~ columns/AltSocle/30 1 0.0000001
-# Beyond column 100 a press reaches no column.
+# No column beyond the 100th; no root with a crust as dense as the mantle.
 press 50401 809.5
 dump
 #same
-# A crust as dense as the mantle: no root balances the column.
 menu mnu_modifier
 bar VScroll2MV 300
 bar VScroll3MV 300
