@@ -41,14 +41,14 @@ pressalt 5 -2000
 dump
 #same
 
-# Over ice the new surface is at the press; inside the ice nothing moves.
+# Over ice the new surface is at the press; on the ice's top nothing moves.
 pressalt 3 2500
 dump
 #~ columns/EpSediments/3 0.5 0.0000001
 #~ columns/EpGlace/3 1 0.0000001
 #~ columns/AltSurface/3 2.5 0.0000001
 #~ columns/EpCroute/3 31.5 0.0000001
-pressalt 3 1500
+pressalt 3 2000
 dump
 #~ columns/EpSediments/3 0.5 0.0000001
 #~ columns/EpGlace/3 1 0.0000001

@@ -68,3 +68,14 @@ dump
 pressalt 30 1000
 dump
 #~ columns/AltSocle/30 1 0.0000001
+# No column beyond the 100th; no root with a crust as dense as the mantle.
+press 50401 809.5
+dump
+#same
+menu mnu_modifier
+bar VScroll2MV 300
+bar VScroll3MV 300
+pressalt 10 1000
+dump
+#= messages/0 {"title":"TERRAFLOT","text":"La masse volumique de la croûte doit être différente de celle du manteau.","icon":"stop","buttons":"ok","answer":"ok"}
+#= columns/EpSocle/10 30
