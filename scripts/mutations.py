@@ -17,6 +17,7 @@ import time
 RACINE = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 CONSTRUCTION = os.path.join(RACINE, "build-mutations")
 JOURNAL = os.path.join(CONSTRUCTION, "mutant-en-cours.json")
+EQUIVALENTS = os.path.join(RACINE, "scripts", "mutants_equivalents.txt")
 DUREES = os.path.join(CONSTRUCTION, "durees.json")
 
 # Each operator and the one it becomes.
@@ -198,6 +199,22 @@ def tous_les_sites(chemins):
 
 def decrit(s):
     return f"{s['fichier']}:{s['ligne']}: {s['orig']} → {s['mut']}    {s['source']}"
+
+
+def equivalents():
+    """The mutants known to change nothing: (file, original, mutant, source line) -> why."""
+    connus = {}
+    with open(EQUIVALENTS, encoding="utf-8") as f:
+        for ligne in f:
+            if ligne.strip() and not ligne.startswith("#"):
+                fichier, ops, source, pourquoi = (c.strip() for c in ligne.split(" | ", 3))
+                orig, mut = (o.strip() for o in ops.split("->"))
+                connus[(fichier, orig, mut, source)] = pourquoi
+    return connus
+
+
+def equivalent(s, connus):
+    return connus.get((s["fichier"], s["orig"], s["mut"], s["source"]))
 
 
 # --- Edits in place, always undone -----------------------------------------
@@ -396,15 +413,20 @@ def main():
             print("    SURVIT", flush=True)
 
     essayes = len(choisis) - len(non_compiles)
+    connus = equivalents()
+    equiv = [s for s in survivants if equivalent(s, connus)]
     print()
-    print(f"Mutants : {len(choisis)} essayés, {tues} tués, {len(survivants)} survivants, "
-          f"{len(non_compiles)} non compilés")
+    print(f"Mutants : {len(choisis)} essayés, {tues} tués, {len(survivants)} survivants "
+          f"(dont {len(equiv)} équivalents), {len(non_compiles)} non compilés")
     if essayes:
         print(f"Tués : {100 * tues / essayes:.1f} % des mutants compilés")
+    if essayes > len(equiv):
+        print(f"Tués : {100 * tues / (essayes - len(equiv)):.1f} % des mutants compilés non équivalents")
     if survivants:
         print("Survivants :")
         for s in survivants:
-            print("  " + decrit(s))
+            pourquoi = equivalent(s, connus)
+            print("  " + decrit(s) + (f"\n      équivalent : {pourquoi}" if pourquoi else ""))
     if non_compiles:
         print("Non compilés :")
         for s in non_compiles:

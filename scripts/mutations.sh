@@ -2,7 +2,8 @@
 # Mutation testing, run on demand: flips one operator at a time (+ and -,
 # < and <=, > and >=, * and /) in the sources below, rebuilds the test
 # programs in build-mutations/, runs the suite fastest test first and counts
-# the mutants it kills. Each mutant is undone, even on interruption.
+# the mutants it kills. Each mutant is undone, even on interruption. The
+# survivors listed in scripts/mutants_equivalents.txt are reported apart.
 #   scripts/mutations.sh [--echantillon N] [--graine S] [-j TESTS_AT_ONCE] [--liste]
 #                         [FOLDER|FILE.cpp...]
 set -euo pipefail
