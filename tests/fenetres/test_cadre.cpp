@@ -56,7 +56,7 @@ struct Appli {
     QPoint Point(double c, double a) {
         return QPoint(int((p.m.OrigineX + (c - 0.5) * p.m.LargeurColonne) / 15), int(YDepuisAltitude(p.m, a) / 15));
     }
-    void Construit(int c, double a, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(Zone(), b, {}, Point(c, a)); }
+    void Clic(int c, double a, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(Zone(), b, {}, Point(c, a)); }
     void Touche(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) { QTest::keyClick(cadre.get(), k, m); }
     QImage Image() { return p.dessin.Image().convertToFormat(QImage::Format_RGB32); }
 };
@@ -85,17 +85,11 @@ TEST(Cadre, TitlesPressesResizeAndCloseBox) {
     EXPECT_EQ(a.cadre->windowTitle(), "TerraFLOT");
     EXPECT_EQ(a.Trouve("Avertissement")->windowTitle(), "Avertissement");
     a.FermeNotice();
-    a.Action("mnu_modifier")->trigger();
-    EXPECT_EQ(a.Trouve("Préférences")->windowTitle(), "Modifier les valeurs ");
-    const QList<QScrollBar*> barres = a.Trouve("Préférences")->findChildren<QScrollBar*>();
-    EXPECT_EQ(barres.size(), 12);
-    for (QScrollBar* b : barres) EXPECT_TRUE(b->toolTip().endsWith('.')) << b->objectName().toStdString();
-
     Moteur moteur{DossierExecutable()};
     Programme& r = moteur.programme();
-    EXPECT_EQ(Menu(r, "mnu_modifier"), "");
-    for (auto [c, alt, bouton] : {std::tuple{5, 2000, Qt::LeftButton}, {8, 2000, Qt::RightButton}, {9, -1500, Qt::MiddleButton}}) {
-        a.Construit(c, alt, bouton);
+    for (auto [c, alt, bouton] :
+         {std::tuple{5, 2000, Qt::LeftButton}, {8, 2000, Qt::RightButton}, {9, -1500, Qt::MiddleButton}}) {
+        a.Clic(c, alt, bouton);
         EXPECT_EQ(Appuie(r, a.Point(c, alt).x() * 15.0, a.Point(c, alt).y() * 15.0), "");
     }
     QTest::mouseMove(a.Zone(), QPoint(100, 80));
@@ -103,6 +97,10 @@ TEST(Cadre, TitlesPressesResizeAndCloseBox) {
     for (const TableauNomme& t : TABLEAUX_COLONNES) EXPECT_EQ(a.p.m.*t.tableau, r.m.*t.tableau) << t.nom;
     EXPECT_EQ(a.p.ihm.etiquettes, r.ihm.etiquettes);
     EXPECT_EQ(a.Zone()->grab().toImage().convertToFormat(QImage::Format_RGB32), a.Image());
+    a.Action("mnu_modifier")->trigger();
+    EXPECT_EQ(a.Trouve("Préférences")->windowTitle(), "Modifier les valeurs ");
+    const QList<QScrollBar*> barres = a.Trouve("Préférences")->findChildren<QScrollBar*>();
+    EXPECT_EQ(std::ranges::count_if(barres, [](QScrollBar* b) { return b->toolTip().endsWith('.'); }), 12);
 
     a.cadre->resize(QSize(1000, 700) - (a.cadre->frameGeometry().size() - a.cadre->size()));
     QTest::qWait(0);
@@ -131,7 +129,7 @@ TEST(Cadre, FichierAndEditionMenus) {
     Appli a;
     QStringList barre;
     for (QAction* x : a.cadre->findChild<QMenuBar*>()->actions()) barre << x->text();
-    EXPECT_EQ(barre, QStringList({"Fichier", "Edition", "Quitter", "Préférences", "Réajustement Isostatique", "Calcul", "?"}));
+    EXPECT_EQ(barre.join('|'), "Fichier|Edition|Quitter|Préférences|Réajustement Isostatique|Calcul|?");
     for (const char* nom : {"edition_annuler", "edition_retablir", "mnu_anim_montagne", "mnu_anim_epaississement",
                             "mnu_animepaississementEROSION"})
         EXPECT_FALSE(a.Action(nom)->isEnabled()) << nom;
@@ -139,7 +137,7 @@ TEST(Cadre, FichierAndEditionMenus) {
     for (const char* nom : {"mnu_aide2", "mnu_aide1", "mnu_apropos", "mnu_quadrillage", "mnu_modifier"})
         EXPECT_FALSE(a.Action(nom)->isCheckable()) << nom << ": only the tool modes carry a check box";
     const double avant = a.p.m.AltSurface[6];
-    a.Construit(6, 2000);
+    a.Clic(6, 2000);
     const double bati = a.p.m.AltSurface[6];
     ASSERT_NEAR(bati, 2.0, 0.2);
     a.Touche(Qt::Key_Z);
@@ -152,12 +150,12 @@ TEST(Cadre, FichierAndEditionMenus) {
     EXPECT_EQ(a.p.m.AltSurface[6], bati);
 
     QTemporaryDir d;
-    a.Construit(7, 3000);
+    a.Clic(7, 3000);
     a.fichier = d.filePath("essai");   // no extension: it is added
     a.Touche(Qt::Key_S);
     ASSERT_TRUE(QFile::exists(a.fichier + ".terraflot"));
     const QImage voulue = a.Image();
-    a.Construit(12, -2000);
+    a.Clic(12, -2000);
     ASSERT_NE(a.Image(), voulue);
     a.fichier += ".terraflot";
     a.Touche(Qt::Key_O);
@@ -179,17 +177,20 @@ TEST(Cadre, FichierAndEditionMenus) {
 
     QPrinter imprimante;
     imprimante.setOutputFormat(QPrinter::PdfFormat);
-    imprimante.setOutputFileName(d.filePath("coupe.pdf"));
+    const QString pdf = d.filePath("coupe.pdf");
+    imprimante.setOutputFileName(pdf);
     ASSERT_TRUE(ImprimeSection(a.p, imprimante));
-    ASSERT_EQ(QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile", d.filePath("coupe.pdf"), d.filePath("page")}), 0);
+    ASSERT_EQ(QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile", pdf, d.filePath("page")}), 0);
     const QImage page = QImage(d.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
     std::set<QRgb> imprimees;
     for (int y = 0; y < page.height(); ++y)
         for (int x = 0; x < page.width(); ++x) imprimees.insert(page.pixel(x, y));
     for (double alt : {5000.0, -20000.0, -60000.0}) {   // air, crust and mantle of column 7
-        const QColor v(vue.pixel(a.Point(7, alt)));
-        auto proche = [&](QColor c) { return std::abs(c.red() - v.red()) + std::abs(c.green() - v.green()) + std::abs(c.blue() - v.blue()) < 12; };
-        EXPECT_TRUE(std::ranges::any_of(imprimees, proche)) << v.name().toStdString();
+        const QRgb v = vue.pixel(a.Point(7, alt));
+        auto proche = [v](QRgb c) {
+            return std::abs(qRed(c) - qRed(v)) + std::abs(qGreen(c) - qGreen(v)) + std::abs(qBlue(c) - qBlue(v)) < 12;
+        };
+        EXPECT_TRUE(std::ranges::any_of(imprimees, proche)) << QColor(v).name().toStdString();
     }
 }
 
@@ -207,7 +208,6 @@ TEST(Cadre, DashboardBottomRightStaysWhereMoved) {
     QWidget* t = survole(3);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->windowTitle(), "Tableau de bord");
-    EXPECT_TRUE(t->windowFlags().testFlag(Qt::WindowStaysOnTopHint) && t->testAttribute(Qt::WA_ShowWithoutActivating));
     const QRect ecran = QApplication::primaryScreen()->geometry(), place = t->frameGeometry();
     // In the screen's corner, with room for a taskbar below.
     EXPECT_TRUE(ecran.contains(place) && ecran.right() - place.right() < 10 && ecran.bottom() - place.bottom() < 100);
@@ -216,7 +216,7 @@ TEST(Cadre, DashboardBottomRightStaysWhereMoved) {
 
     t->move(40, 60);   // as the user drags it
     EXPECT_EQ(survole(4)->findChild<QLabel*>("Label1")->text(), "Index N° 4");
-    a.Construit(5, 1000);
+    a.Clic(5, 1000);
     a.Action("mnu_réajuster")->trigger();
     EXPECT_EQ(survole(6)->pos(), QPoint(40, 60));
 
@@ -224,9 +224,8 @@ TEST(Cadre, DashboardBottomRightStaysWhereMoved) {
     const QRect rang = l18->geometry();
     a.p.m.MvCroute = 1e25;   // a crust dense beyond reason: thirty-digit pressures
     survole(2);
-    EXPECT_GT(l18->text().size(), 28) << l18->text().toStdString();
+    EXPECT_TRUE(l18->text().size() > 28 && l18->geometry().right() == rang.right()) << l18->text().toStdString();
     EXPECT_LE(QFontMetrics(l18->font()).horizontalAdvance(l18->text()), l18->contentsRect().width());
-    EXPECT_EQ(l18->geometry().right(), rang.right());
     a.p.m.MvCroute = a.p.m.MvCrouteSauve;
     survole(7);
     EXPECT_TRUE(l18->geometry() == rang && l18->font() == t->font()) << "a reading that fits is laid out as before";
@@ -276,15 +275,16 @@ TEST(Cadre, Timer1RunsWaitsBehindAQuestionAndStops) {
 
     auto* stop = a.Trouve<QPushButton>("HLBBttn4");
     const QPointF centre = QRectF(stop->rect()).center();
-    for (auto [type, boutons] : {std::pair{QEvent::MouseButtonPress, Qt::LeftButton}, {QEvent::MouseButtonRelease, Qt::NoButton}})
-        QCoreApplication::postEvent(stop, new QMouseEvent(type, centre, stop->mapToGlobal(centre), Qt::LeftButton, boutons, {}));
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(stop, new QMouseEvent(type, centre, centre, Qt::LeftButton, {}, {}));
     QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 20000);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
 }
 
 TEST(LigneCommande, HelpVersionAndLesson) {
     EXPECT_EQ(AnalyseLigne({"cours.terraflot"}).lecon + AnalyseLigne({"cours.terraflot"}).erreur, "cours.terraflot");
-    EXPECT_FALSE(AnalyseLigne({"--couleur"}).erreur.isEmpty() || AnalyseLigne({"a.terraflot", "b.terraflot"}).erreur.isEmpty());
+    for (const QStringList& faute : {QStringList{"--couleur"}, QStringList{"a.terraflot", "b.terraflot"}})
+        EXPECT_FALSE(AnalyseLigne(faute).erreur.isEmpty()) << faute.join(' ').toStdString();
     EXPECT_EQ(AnalyseLigne({"--", "-x.terraflot"}).lecon, "-x.terraflot");
     for (const char* option : {"--help", "--version"}) {
         QProcess terraflot;

@@ -17,6 +17,7 @@
 
 namespace terraflot {
 namespace {
+using enum QAbstractSlider::SliderAction;
 
 struct Ecran {
     Moteur moteur{DossierExecutable()};
@@ -32,38 +33,37 @@ struct Ecran {
     QWidget* F() { return miroir->Widget(); }
     QScrollBar* Barre(const char* nom) { return F()->findChild<QScrollBar*>(nom); }
     // The value a bar shows: vertical bars carry their largest value on top.
-    int Affichee(const char* nom) { return Barre(nom)->orientation() == Qt::Vertical ? -Barre(nom)->value() : Barre(nom)->value(); }
+    int Sens(const char* nom) { return Barre(nom)->orientation() == Qt::Vertical ? -1 : 1; }
+    int Affichee(const char* nom) { return Sens(nom) * Barre(nom)->value(); }
 };
 
-// Every bar, each arrow and page direction in turn: the top or right arrow and
-// page raise the value shown, and the model after the real widget's move is
-// the model after the driver's `bar` to that value; the gauge shows the speed.
+// Every bar, each arrow and page way in turn: the top or right ones raise the value shown, and the
+// model after the real widget's move is that of the driver's `bar` to it; the gauge shows the speed.
 TEST(FenetrePreferences, RealBarsGiveTheModelOfTheDriver) {
     Ecran e;
     Ecran t;   // the driver's engine, its bars moved by `bar`
     std::ostringstream sortie;
     for (const char* nom : {"VScroll1MV", "VScroll2MV", "VScroll3MV", "VScroll4MV", "VScroll5MV", "VScroll1NC",
                             "VScroll2NC", "VScroll3NC", "VScroll31NC", "VScroll1", "VScroll2", "HScroll1"})
-        for (auto [action, sens] : {std::pair{QAbstractSlider::SliderSingleStepAdd, 1}, {QAbstractSlider::SliderSingleStepSub, -1},
-                                    {QAbstractSlider::SliderPageStepSub, -1}, {QAbstractSlider::SliderPageStepAdd, 1}}) {
+        for (auto [action, sens] : {std::pair{SliderSingleStepAdd, 1}, {SliderSingleStepSub, -1},
+                                    {SliderPageStepSub, -1}, {SliderPageStepAdd, 1}}) {
             const int avant = e.Affichee(nom);
             e.Barre(nom)->triggerAction(action);
             const int vu = e.Affichee(nom);   // unmoved only at an end of the range
-            EXPECT_GE((vu - avant) * sens * (e.Barre(nom)->orientation() == Qt::Vertical ? -1 : 1), 0) << nom << " " << int(action);
+            EXPECT_GE((vu - avant) * sens * e.Sens(nom), 0) << nom << " " << int(action);
             t.moteur.Ligne("bar " + std::string(nom) + " " + std::to_string(vu), 1, sortie);
             EXPECT_EQ(e.moteur.Dump(), t.moteur.Dump()) << nom << " action " << int(action);
         }
     EXPECT_EQ(e.F()->findChild<QProgressBar*>("Gauge1")->value(), e.p.ihm.Gauge1_value);
 }
 
-// A move the handler narrows, and model changes made elsewhere, are mirrored
-// without emitting a change; a dragged thumb changes the model once, released.
-// With the main window active (offscreen activates every window shown), a move
-// and "Modifier les valeurs " again leave it active. "Quitter", "Oui": hidden.
+// A move the handler narrows, and changes made elsewhere, are mirrored without emitting a change; a
+// dragged thumb changes the model once, released. With the main window active (offscreen activates
+// every window shown), a move and "Modifier les valeurs " again leave it so. "Quitter", "Oui": hidden.
 TEST(FenetrePreferences, MirroringDragAndFocus) {
     Ecran e;
     e.p.m.EpSocleMax = 20;
-    e.Barre("VScroll3NC")->triggerAction(QAbstractSlider::SliderSingleStepSub);   // 25 -> 26, narrowed to 20
+    e.Barre("VScroll3NC")->triggerAction(SliderSingleStepSub);   // 25 -> 26, narrowed to 20
     EXPECT_EQ(std::tuple(e.Affichee("VScroll3NC"), e.p.m.ProfRepereProfond, -e.Barre("VScroll3NC")->minimum(),
                          -e.Barre("VScroll3NC")->maximum()), std::tuple(20, 20, 20, 18));   // value, level, range
     QSignalSpy spy(e.Barre("VScroll31NC"), &QScrollBar::valueChanged);
@@ -79,7 +79,7 @@ TEST(FenetrePreferences, MirroringDragAndFocus) {
     EXPECT_EQ(QPoint(e.p.m.NivCompensation, e.apres), QPoint(70, 2));
     e.principal.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.principal));
-    e.Barre("VScroll2MV")->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    e.Barre("VScroll2MV")->triggerAction(SliderSingleStepSub);
     EXPECT_EQ(Menu(e.p, "mnu_modifier"), "");
     e.miroir->Synchronise();
     QTest::qWait(20);
@@ -101,8 +101,8 @@ TEST(Ouverture, ErosionClearedAndDeepLevelRangeNeverBackwards) {
         e.p.m.EpSocleMax = v;
         ChangeBarre(e.p, "VScroll3NC", 15);
         const Barre& b = e.p.ihm.barres.at("VScroll3NC");
-        EXPECT_TRUE(b.min == 18 && b.min <= b.valeur && b.valeur <= b.max && e.p.m.ProfRepereProfond >= e.p.m.ProfRepereIntermediaire)
-            << v << ": " << b.min << " " << b.valeur << " " << b.max;
+        EXPECT_TRUE(b.min == 18 && b.min <= b.valeur && b.valeur <= b.max) << v << ": " << b.valeur << " in " << b.max;
+        EXPECT_GE(e.p.m.ProfRepereProfond, e.p.m.ProfRepereIntermediaire) << v;
     }
 }
 

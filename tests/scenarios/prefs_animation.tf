@@ -1,9 +1,8 @@
 # The mountain-erosion mode closes the dialog; the next opening loads it
-# afresh from the parameters left, and its rebuild clears the eroded volume shown.
+# afresh, and that opening's rebuild clears the eroded volume shown.
 pressalt 5 2000
 menu mnu_modifier
 bar VScroll31NC 20
-bar HScroll1 1000
 menu mnu_Anim_érosion
 click HLBBttn1
 menu mnu_modifier
@@ -17,5 +16,3 @@ dump
 # The press at 2000 m left a 40.091 km basement: the deep level may reach 40 km.
 #= labels/Quiral.Label7 ""
 #= bars/VScroll3NC {"value":25,"min":20,"max":40}
-#= bars/VScroll31NC/value 20
-#= bars/HScroll1/value 1000
