@@ -1,383 +1,250 @@
-// The real windows: a press on the drawing area does what the driver's
-// press does, menus carry the state's checks, the dashboard opens at the
-// bottom right without the focus, the quit question, and Timer1.
-#include <QAction>
-#include <QApplication>
-#include <QFontMetrics>
+// What only the real windows do: titles, presses, resizes and keys reaching the
+// program as the driver's do, menu states, the close box, lessons, export and
+// print, the dashboard's place and focus, Timer1 in the event loop, the command line.
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
-#include <QSignalSpy>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-#include <sstream>
+#include <fstream>
+#include <set>
 
 #include "cadre.h"
 #include "commandes.h"
 #include "etat.h"
+#include "isostasie.h"
+#include "ligne_commande.h"
+#include "menus_fichier.h"
 #include "moteur.h"
 
 namespace terraflot {
 namespace {
 
-// The application is prepared as the program's main does, once the test
-// main has made it.
-struct Preparation : ::testing::Environment {
-    void SetUp() override { PrépareApplication(); }
-};
-const auto* const preparation = ::testing::AddGlobalTestEnvironment(new Preparation);
-
-constexpr const char* QUESTION_QUITTER = "Etes-vous sûr de quitter TERRAFLOT ? ";
-
-// The program as a user launches it, the notice dismissed by its "OK".
+// The program as a user launches it (the application prepared once as the
+// program's main does), the start-up notice dismissed by its "OK" unless
+// kept, the frame active; the file dialogs answer `fichier`.
 struct Appli {
-    std::unique_ptr<Plateforme> pf = CreePlateformeQt();
+    static int Prepare() { static const int fait = (PrépareApplication(), 0); return fait; }
+    std::unique_ptr<Plateforme> pf = (Prepare(), CreePlateformeQt());
     Programme p{*pf};
     std::unique_ptr<QWidget> cadre{CreeCadre(p)};
+    QString fichier;
 
-    Appli() {
-        auto* ok = Notice() ? Notice()->findChild<QPushButton*>("Command1") : nullptr;
-        EXPECT_TRUE(ok) << "no start-up notice";
-        if (ok) QTest::mouseClick(ok, Qt::LeftButton);
-        EXPECT_FALSE(p.Chargee("Avertissement"));
+    explicit Appli(bool notice = false) {
+        ChoisitFichiersPar([this](QWidget*, const QString&, bool, const QString&) { return fichier; });
+        if (!notice) FermeNotice();
+    }
+    ~Appli() { ChoisitFichiersPar(nullptr); }
+    void FermeNotice() {
+        QTest::mouseClick(Trouve("Avertissement")->findChild<QPushButton*>("Command1"), Qt::LeftButton);
         p.ihm.messages.clear();
+        cadre->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(cadre.get()));
     }
-    QWidget* Notice() { return cadre->findChild<QWidget*>("Avertissement"); }
-    QWidget* Zone() { return cadre->findChild<QWidget*>("Picture1"); }
-    QAction* Action(const char* nom) { return cadre->findChild<QAction*>(QString::fromUtf8(nom)); }
-    QTimer* Timer1() { return cadre->findChild<QTimer*>("Timer1"); }
-    QPushButton* Bouton(const char* nom) {
-        return cadre->findChild<QWidget*>("Picture2")->findChild<QPushButton*>(nom);
+    template <class W = QWidget>
+    W* Trouve(const char* nom) { return cadre->findChild<W*>(QString::fromUtf8(nom)); }
+    QAction* Action(const char* nom) { return Trouve<QAction>(nom); }
+    QWidget* Zone() { return Trouve("Picture1"); }
+    // The pixel of the drawing area in the middle of column c, at altitude a.
+    QPoint Point(double c, double a) {
+        return QPoint(int((p.m.OrigineX + (c - 0.5) * p.m.LargeurColonne) / 15), int(YDepuisAltitude(p.m, a) / 15));
     }
-    QWidget* Tableau() {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "Tableau_bord" && w->isVisible()) return w;
-        return nullptr;
-    }
+    void Clic(int c, double a, Qt::MouseButton b = Qt::LeftButton) { QTest::mouseClick(Zone(), b, {}, Point(c, a)); }
+    void Touche(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) { QTest::keyClick(cadre.get(), k, m); }
+    QImage Image() { return p.dessin.Image().convertToFormat(QImage::Format_RGB32); }
 };
 
-// Answers the next message box once it shows: records it, clicks `bouton`.
-struct Reponse {
-    QString titre, texte, boutons;
-    QMessageBox::Icon icone = QMessageBox::NoIcon;
-    bool vue = false;
-    std::function<void()> essai;
-    explicit Reponse(QString bouton) {
-        essai = [this, bouton] {
-            auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!boite) {
-                QTimer::singleShot(10, essai);
-                return;
-            }
-            vue = true;
-            titre = boite->windowTitle();
-            texte = boite->text();
-            icone = boite->icon();
-            QAbstractButton* choix = nullptr;
-            for (QAbstractButton* b : boite->buttons()) {
-                boutons += (boutons.isEmpty() ? "" : "|") + b->text();
-                if (b->text() == bouton) choix = b;
-            }
-            if (choix) choix->click();
-            else boite->reject();
-        };
-        QTimer::singleShot(0, essai);
-    }
-};
-
-double Tw(int pixels) { return pixels * 15.0; }
-
-// A press on Picture1 with the mouse and the driver's press at the same
-// twips give the same section; a move opens the same readout.
-TEST(Cadre, PressAndMoveMatchTheDriver) {
-    Appli a;
-    ASSERT_EQ(a.p.ihm.LargeurCadre, 12500) << "the frame changed its start size";
-    ASSERT_EQ(a.p.ihm.HauteurCadre, 9375);
-    Moteur moteur{DossierExecutable()};
-    Programme& r = moteur.programme();
-
-    // Column 5 at about 2000 m, then column 9 below sea level.
-    const int colonne5 = int((a.p.m.OrigineX + 4.5 * a.p.m.LargeurColonne) / 15);
-    const int y2000 = int(YDepuisAltitude(a.p.m, 2000) / 15);
-    const int colonne9 = int((a.p.m.OrigineX + 8.5 * a.p.m.LargeurColonne) / 15);
-    const int yMer = int(YDepuisAltitude(a.p.m, -1500) / 15);
-    for (QPoint q : {QPoint(colonne5, y2000), QPoint(colonne9, yMer)}) {
-        QTest::mousePress(a.Zone(), Qt::LeftButton, {}, q);
-        QTest::mouseRelease(a.Zone(), Qt::LeftButton, {}, q);
-        EXPECT_EQ(Appuie(r, Tw(q.x()), Tw(q.y())), "");
-    }
-    QTest::mouseMove(a.Zone(), QPoint(colonne5, y2000 + 40));
-    EXPECT_EQ(Survole(r, Tw(colonne5), Tw(y2000 + 40)), "");
-
-    const Modele& m = a.p.m;
-    const Modele& e = r.m;
-    for (int i = 1; i <= 25; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_EQ(m.AltSurface[i], e.AltSurface[i]);
-        EXPECT_EQ(m.AltSocle[i], e.AltSocle[i]);
-        EXPECT_EQ(m.EpSocle[i], e.EpSocle[i]);
-        EXPECT_EQ(m.EpCroute[i], e.EpCroute[i]);
-        EXPECT_EQ(m.ProfMoho[i], e.ProfMoho[i]);
-        EXPECT_EQ(m.HauteurEau[i], e.HauteurEau[i]);
-        EXPECT_EQ(m.AltRepereProfond[i], e.AltRepereProfond[i]);
-    }
-    EXPECT_EQ(m.IndexCurseur, e.IndexCurseur);
-    EXPECT_EQ(m.YCurseur, e.YCurseur);
-    EXPECT_EQ(a.p.ihm.etiquettes, r.ihm.etiquettes);
-    // The press did build the column: about 2 km high on a root near 40 km.
-    EXPECT_NEAR(m.AltSurface[5], 2.0, 0.2);
-    EXPECT_NEAR(m.EpSocle[5], 40.1, 1.0);
-    EXPECT_LT(m.AltSurface[9], 0);
-
-    // The window shows the same picture the program drew.
-    const QImage vue = a.Zone()->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QImage image = a.p.dessin.Image().convertToFormat(QImage::Format_RGB32);
-    EXPECT_EQ(vue.size(), image.size());
-    EXPECT_TRUE(vue == image.copy(vue.rect())) << "the window does not show the program's picture";
-    auto* statut = a.cadre->findChild<QLabel*>("Label8");
-    ASSERT_TRUE(statut);
-    EXPECT_EQ(statut->text().toStdString(), a.p.Label("Quiral.Label8"));
+// Once the next message box shows (within 5 s): runs `ouverte`, then clicks `bouton`.
+void Repond(QString bouton, std::function<void()> ouverte = {}, int essais = 500) {
+    QTimer::singleShot(10, [=] {
+        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!boite) return essais > 0 ? Repond(bouton, ouverte, essais - 1) : void();
+        if (ouverte) ouverte();
+        for (QAbstractButton* b : boite->buttons())
+            if (b->text() == bouton) b->click();
+    });
 }
 
-// A user's resize of the frame lays the main window out again, down to the
-// smallest frame that keeps a drawing area.
-TEST(Cadre, ResizeLaysOutTheSection) {
-    Appli a;
-    // The frame's outer size, borders included, is what the program gets.
-    const QSize bords = a.cadre->frameGeometry().size() - a.cadre->size();
-    a.cadre->resize(QSize(1000, 700) - bords);
-    QTest::qWait(0);
-    EXPECT_EQ(a.p.ihm.LargeurCadre, 15000);
-    EXPECT_EQ(a.p.ihm.HauteurCadre, 10500);
-    EXPECT_EQ(a.p.m.HauteurZone, 10500 - 1280);
-    EXPECT_EQ(a.p.m.LargeurColonne, 600);   // Int(15000 / 25)
-    EXPECT_EQ(a.Zone()->size(), a.p.dessin.Image().size());
-    EXPECT_EQ(a.Zone()->width(), 1000);
-    const QRect legende = a.cadre->findChild<QWidget*>("Picture4")->geometry();
-    EXPECT_EQ(legende.bottom() + 1, (10500 - 1280) / 15);
-
-    a.cadre->resize(50, 40);
-    QTest::qWait(0);
-    EXPECT_GE(a.p.ihm.LargeurCadre, LARGEUR_CADRE_MIN);
-    EXPECT_GE(a.p.ihm.HauteurCadre, HAUTEUR_CADRE_MIN);
-    EXPECT_GT(a.p.m.HauteurZone, 0);
-    EXPECT_GE(a.cadre->width() * 15, LARGEUR_CADRE_MIN);
-}
-
-// The menu bar in its order; checks and enabled states follow the modes.
-TEST(Cadre, MenusMirrorTheModes) {
-    Appli a;
-    QStringList barre;
-    for (QAction* x : a.cadre->findChild<QMenuBar*>()->actions()) barre << x->text();
-    EXPECT_EQ(barre, QStringList({"Fichier", "Edition", "Quitter", "Préférences", "Réajustement Isostatique", "Calcul", "?"}));
-    EXPECT_TRUE(a.Action("mnu_profil")->isChecked());
-    EXPECT_FALSE(a.Action("mnu_anim_montagne")->isEnabled());
-    EXPECT_FALSE(a.Action("mnu_anim_epaississement")->isEnabled());
-    EXPECT_FALSE(a.Action("mnu_animepaississementEROSION")->isEnabled());
-    // Only the tool modes carry a check box.
-    for (const char* nom : {"mnu_aide2", "mnu_aide1", "mnu_apropos", "mnu_quadrillage", "mnu_modifier"})
-        EXPECT_FALSE(a.Action(nom)->isCheckable()) << nom;
-
-    a.Action("mnu_modifmoho")->trigger();
-    EXPECT_TRUE(a.Action("mnu_modifmoho")->isChecked());
-    EXPECT_FALSE(a.Action("mnu_profil")->isChecked());
-
-    // The mountain-erosion mode: panel shown, the dialog's entry and the
-    // melt out of reach.
-    a.Action("mnu_Anim_érosion")->trigger();
-    EXPECT_TRUE(a.Action("mnu_Anim_érosion")->isChecked());
-    EXPECT_FALSE(a.Action("mnu_modifmoho")->isChecked());
-    EXPECT_FALSE(a.Action("mnu_modifier")->isEnabled());
-    EXPECT_FALSE(a.Action("mnu_fonte")->isEnabled());
-    EXPECT_TRUE(a.cadre->findChild<QWidget*>("Picture2")->isVisible());
-
-    // A toggle swaps its caption; choosing a mode hides the panel again.
-    a.Action("mnu_affichetableau")->trigger();
-    EXPECT_EQ(a.Action("mnu_affichetableau")->text(), "Afficher le tableau de bord");
-    a.Action("mnu_profil")->trigger();
-    EXPECT_TRUE(a.Action("mnu_profil")->isChecked());
-    EXPECT_FALSE(a.Action("mnu_Anim_érosion")->isChecked());
-    EXPECT_FALSE(a.cadre->findChild<QWidget*>("Picture2")->isVisible());
-}
-
-// The dashboard opens at the bottom right of the screen above the frame
-// and leaves the focus where it was; switched off, the next move closes it.
-TEST(Cadre, DashboardBottomRightWithoutFocus) {
-    Appli a;
-    a.cadre->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(a.cadre.get()));
-    const int x = int((a.p.m.OrigineX + 2.5 * a.p.m.LargeurColonne) / 15);
-    QTest::mouseMove(a.Zone(), QPoint(x, 200));
-    QWidget* t = a.Tableau();
-    ASSERT_TRUE(t);
-    EXPECT_EQ(t->windowTitle(), "Tableau de bord");
-    EXPECT_TRUE(t->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    EXPECT_TRUE(t->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
-    EXPECT_TRUE(t->testAttribute(Qt::WA_ShowWithoutActivating));
-    const QRect ecran = QApplication::primaryScreen()->geometry();
-    EXPECT_EQ(t->x(), (ecran.width() * 15 - 3240 - 50) / 15);
-    EXPECT_EQ(t->y(), (ecran.height() * 15 - a.p.Fen("Tableau_bord").hauteur - 500) / 15);
-    EXPECT_EQ(t->findChild<QLabel*>("Label1")->text(), "Index N° 3");
-    QTest::qWait(20);
-    EXPECT_EQ(QApplication::activeWindow(), a.cadre.get());
-
-    a.Action("mnu_affichetableau")->trigger();
-    QTest::mouseMove(a.Zone(), QPoint(x + 5, 210));
-    QTest::qWait(0);   // the window goes with a deferred delete
-    EXPECT_EQ(a.Tableau(), nullptr);
-    a.Action("mnu_affichetableau")->trigger();
-    QTest::mouseMove(a.Zone(), QPoint(x, 220));
-    ASSERT_TRUE(a.Tableau());
-    EXPECT_EQ(a.Tableau()->x(), (ecran.width() * 15 - 3240 - 50) / 15);
-}
-
-// Any mouse button edits: a right or a middle press builds its column as a
-// left one does.
-TEST(Cadre, AnyButtonEdits) {
-    Appli a;
-    const int y = int(YDepuisAltitude(a.p.m, 2000) / 15);
-    const Modele avant = a.p.m;
-    for (auto [colonne, bouton] : {std::pair{5, Qt::RightButton}, std::pair{8, Qt::MiddleButton}}) {
-        SCOPED_TRACE(colonne);
-        const QPoint q(int((a.p.m.OrigineX + (colonne - 0.5) * a.p.m.LargeurColonne) / 15), y);
-        QTest::mousePress(a.Zone(), bouton, {}, q);
-        QTest::mouseRelease(a.Zone(), bouton, {}, q);
-        // About 2000 m on a root near 40 km, as the reading guide gives it.
-        EXPECT_NEAR(a.p.m.AltSurface[colonne], 2.0, 0.2);
-        EXPECT_NEAR(a.p.m.EpSocle[colonne], 40.1, 1.0);
-        EXPECT_EQ(a.p.m.ColonneClic, colonne);
-    }
-    EXPECT_EQ(a.p.m.AltSurface[6], avant.AltSurface[6]);
-}
-
-// The dashboard opens at the bottom right; moved, it stays where it was put
-// while the readout changes, until it is closed; it opens again at the
-// bottom right.
-TEST(Cadre, MovedDashboardStaysUntilClosed) {
-    Appli a;
-    auto survole = [&](int colonne) {
-        QTest::mouseMove(a.Zone(), QPoint(int((a.p.m.OrigineX + (colonne - 0.5) * a.p.m.LargeurColonne) / 15), 200));
-        QTest::qWait(0);
-    };
-    survole(3);
-    ASSERT_TRUE(a.Tableau());
-    const QPoint coin = a.Tableau()->pos();
-    const QRect ecran = QApplication::primaryScreen()->geometry();
-    EXPECT_EQ(coin.x(), (ecran.width() * 15 - 3240 - 50) / 15);
-
-    const QPoint ailleurs(40, 60);
-    a.Tableau()->move(ailleurs);   // as the user drags it
-    QTest::qWait(0);
-    survole(4);
-    EXPECT_EQ(a.Tableau()->findChild<QLabel*>("Label1")->text(), "Index N° 4");
-    EXPECT_EQ(a.Tableau()->pos(), ailleurs);
-    // A press and a menu command bring every window in line: it stays.
-    QTest::mouseClick(a.Zone(), Qt::LeftButton, {},
-                      QPoint(int((a.p.m.OrigineX + 4.5 * a.p.m.LargeurColonne) / 15),
-                             int(YDepuisAltitude(a.p.m, 1000) / 15)));
-    EXPECT_NEAR(a.p.m.AltSurface[5], 1.0, 0.2);
-    a.Action("mnu_réajuster")->trigger();
-    survole(6);
-    EXPECT_EQ(a.Tableau()->pos(), ailleurs);
-
-    a.Action("mnu_affichetableau")->trigger();
-    survole(7);
-    EXPECT_EQ(a.Tableau(), nullptr);
-    a.Action("mnu_affichetableau")->trigger();
-    survole(8);
-    ASSERT_TRUE(a.Tableau());
-    EXPECT_EQ(a.Tableau()->pos(), coin);
-}
-
-// Every window shows exactly its caption: the application fixes no display
-// name that the window system would add to the titles.
-TEST(Cadre, WindowTitlesAreTheCaptions) {
-    const QString nom = QCoreApplication::applicationName();
-    EXPECT_EQ(nom, "terraflot");
+// Every window shows exactly its caption (no display name is added); every bar
+// of "Modifier les valeurs " has its tooltip. Left, right and middle presses and
+// a move on Picture1 give the model and labels of the driver's at the same twips;
+// the window shows the program's picture. The frame's outer size is what the
+// program gets. The close box asks (its text is the scripts'): "Non" keeps the frame.
+TEST(Cadre, TitlesPressesResizeAndCloseBox) {
+    Appli a(true);
     QCoreApplication::setApplicationName(QStringLiteral("sonde"));
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "sonde") << "a display name is fixed";
-    QCoreApplication::setApplicationName(nom);
+    QCoreApplication::setApplicationName(QStringLiteral("terraflot"));
+    EXPECT_EQ(a.cadre->windowTitle(), "TerraFLOT");
+    EXPECT_EQ(a.Trouve("Avertissement")->windowTitle(), "Avertissement");
+    a.FermeNotice();
+    Moteur moteur{DossierExecutable()};
+    Programme& r = moteur.programme();
+    for (auto [c, alt, bouton] :
+         {std::tuple{5, 2000, Qt::LeftButton}, {8, 2000, Qt::RightButton}, {9, -1500, Qt::MiddleButton}}) {
+        a.Clic(c, alt, bouton);
+        EXPECT_EQ(Appuie(r, a.Point(c, alt).x() * 15.0, a.Point(c, alt).y() * 15.0), "");
+    }
+    QTest::mouseMove(a.Zone(), QPoint(100, 80));
+    EXPECT_EQ(Survole(r, 1500, 1200), "");
+    for (const TableauNomme& t : TABLEAUX_COLONNES) EXPECT_EQ(a.p.m.*t.tableau, r.m.*t.tableau) << t.nom;
+    EXPECT_EQ(a.p.ihm.etiquettes, r.ihm.etiquettes);
+    EXPECT_EQ(a.Zone()->grab().toImage().convertToFormat(QImage::Format_RGB32), a.Image());
+    a.Action("mnu_modifier")->trigger();
+    EXPECT_EQ(a.Trouve("Préférences")->windowTitle(), "Modifier les valeurs ");
+    const QList<QScrollBar*> barres = a.Trouve("Préférences")->findChildren<QScrollBar*>();
+    EXPECT_EQ(std::ranges::count_if(barres, [](QScrollBar* b) { return b->toolTip().endsWith('.'); }), 12);
 
-    std::unique_ptr<Plateforme> pf = CreePlateformeQt();
-    Programme p{*pf};
-    std::unique_ptr<QWidget> cadre{CreeCadre(p)};
-    EXPECT_EQ(cadre->windowTitle(), "TerraFLOT");
-    auto* notice = cadre->findChild<QWidget*>("Avertissement");
-    ASSERT_TRUE(notice);
-    EXPECT_EQ(notice->windowTitle(), "Avertissement");
-    QTest::mouseClick(notice->findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    auto* zone = cadre->findChild<QWidget*>("Picture1");
-    QTest::mouseMove(zone, QPoint(int((p.m.OrigineX + 2.5 * p.m.LargeurColonne) / 15), 200));
-    QWidget* tableau = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == "Tableau_bord" && w->isVisible()) tableau = w;
-    ASSERT_TRUE(tableau);
-    EXPECT_EQ(tableau->windowTitle(), "Tableau de bord");
-    {
-        Reponse non("Non");
-        cadre->close();
-        ASSERT_TRUE(non.vue);
-        EXPECT_EQ(non.titre, "TERRAFLOT");
-    }
-    cadre->findChild<QAction*>("mnu_modifier")->trigger();
-    auto* preferences = cadre->findChild<QWidget*>(QString::fromUtf8("Préférences"));
-    ASSERT_TRUE(preferences);
-    EXPECT_EQ(preferences->windowTitle().toStdString(), p.Fen("Préférences").libelle);
-}
-
-// Closing the frame asks once; "Non" keeps everything, "Oui" ends.
-TEST(Cadre, QuitQuestion) {
-    Appli a;
-    AppuieAlt(a.p, 7, 3000);
-    const Modele avant = a.p.m;
-    {
-        Reponse non("Non");
-        a.cadre->close();
-        ASSERT_TRUE(non.vue);
-        EXPECT_EQ(non.titre, "TERRAFLOT");
-        EXPECT_EQ(non.texte.toStdString(), QUESTION_QUITTER);
-        EXPECT_EQ(non.icone, QMessageBox::Question);
-        EXPECT_EQ(non.boutons, "Oui|Non");
-    }
-    EXPECT_TRUE(a.cadre->isVisible());
-    EXPECT_FALSE(a.p.ihm.termine);
-    EXPECT_EQ(a.p.m.AltSurface, avant.AltSurface);
-    EXPECT_EQ(a.p.m.EpSocle, avant.EpSocle);
-    EXPECT_TRUE(a.p.Chargee("Quiral"));
-    {
-        Reponse oui("Oui");
-        a.cadre->close();
-        ASSERT_TRUE(oui.vue);
-    }
-    EXPECT_TRUE(a.p.ihm.termine);
+    a.cadre->resize(QSize(1000, 700) - (a.cadre->frameGeometry().size() - a.cadre->size()));
     QTest::qWait(0);
-    EXPECT_FALSE(a.cadre->isVisible());
+    EXPECT_EQ(QSize(a.p.ihm.LargeurCadre, a.p.ihm.HauteurCadre), QSize(15000, 10500));
+    EXPECT_EQ(a.Zone()->size(), QSize(1000, a.p.dessin.Image().height()));
+    EXPECT_EQ(a.Trouve("Picture4")->geometry().bottom() + 1, int(a.p.m.HauteurZone) / 15);
+    a.cadre->resize(50, 40);
+    QTest::qWait(0);
+    EXPECT_TRUE(a.cadre->width() * 15 >= LARGEUR_CADRE_MIN && a.cadre->height() * 15 >= HAUTEUR_CADRE_MIN);
+
+    Repond("Non");
+    a.cadre->close();
+    EXPECT_TRUE(a.cadre->isVisible() && !a.p.ihm.termine);
+    Repond("Oui");
+    a.cadre->close();
+    QTest::qWait(0);
+    EXPECT_TRUE(a.p.ihm.termine && !a.cadre->isVisible());
     EXPECT_EQ(a.p.ihm.messages.size(), 2u);
 }
 
-// "Quitter" answered "Oui" closes the frame without a second question.
-TEST(Cadre, QuitterAsksOnce) {
+// The menu bar in its order and states; Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z. A
+// lesson saved then opened gives its picture back; the 1x export is the
+// driver's png of that lesson, the 2x export every pixel doubled; the printed
+// page (through a PDF) shows the air, crust and mantle colours.
+TEST(Cadre, FichierAndEditionMenus) {
     Appli a;
-    {
-        Reponse oui("Oui");
-        a.Action("Mnu_quitter")->trigger();
-        ASSERT_TRUE(oui.vue);
-        EXPECT_EQ(oui.texte.toStdString(), QUESTION_QUITTER);
+    QStringList barre;
+    for (QAction* x : a.cadre->findChild<QMenuBar*>()->actions()) barre << x->text();
+    EXPECT_EQ(barre.join('|'), "Fichier|Edition|Quitter|Préférences|Réajustement Isostatique|Calcul|?");
+    for (const char* nom : {"edition_annuler", "edition_retablir", "mnu_anim_montagne", "mnu_anim_epaississement",
+                            "mnu_animepaississementEROSION"})
+        EXPECT_FALSE(a.Action(nom)->isEnabled()) << nom;
+    EXPECT_TRUE(a.Action("fichier_enregistrer")->isEnabled() && a.Action("fichier_imprimer")->isEnabled());
+    for (const char* nom : {"mnu_aide2", "mnu_aide1", "mnu_apropos", "mnu_quadrillage", "mnu_modifier"})
+        EXPECT_FALSE(a.Action(nom)->isCheckable()) << nom << ": only the tool modes carry a check box";
+    const double avant = a.p.m.AltSurface[6];
+    a.Clic(6, 2000);
+    const double bati = a.p.m.AltSurface[6];
+    ASSERT_NEAR(bati, 2.0, 0.2);
+    a.Touche(Qt::Key_Z);
+    EXPECT_EQ(a.p.m.AltSurface[6], avant);
+    EXPECT_TRUE(a.Action("edition_retablir")->isEnabled() && !a.Action("edition_annuler")->isEnabled());
+    a.Touche(Qt::Key_Y);
+    EXPECT_EQ(a.p.m.AltSurface[6], bati);
+    a.Touche(Qt::Key_Z);
+    a.Touche(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(a.p.m.AltSurface[6], bati);
+
+    QTemporaryDir d;
+    a.Clic(7, 3000);
+    a.fichier = d.filePath("essai");   // no extension: it is added
+    a.Touche(Qt::Key_S);
+    ASSERT_TRUE(QFile::exists(a.fichier + ".terraflot"));
+    const QImage voulue = a.Image();
+    a.Clic(12, -2000);
+    ASSERT_NE(a.Image(), voulue);
+    a.fichier += ".terraflot";
+    a.Touche(Qt::Key_O);
+    EXPECT_EQ(a.Image(), voulue);
+    std::ofstream(d.filePath("script.tf").toStdString()) << "open " << a.fichier.toStdString() << "\npng "
+                                                         << d.filePath("pilote.png").toStdString();
+    for (auto [action, nom] : {std::pair{"fichier_exporter_1", "vue.png"}, {"fichier_exporter_2", "double.png"}}) {
+        a.fichier = d.filePath(nom);
+        a.Action(action)->trigger();
     }
-    EXPECT_TRUE(a.p.ihm.termine);
-    QTest::qWait(20);
-    EXPECT_FALSE(a.cadre->isVisible());
-    EXPECT_EQ(a.p.ihm.messages.size(), 1u);
+    ASSERT_EQ(QProcess::execute(TERRAFLOT_REPLAY, {d.filePath("script.tf")}), 0);
+    const QImage vue = QImage(d.filePath("vue.png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(vue.isNull());
+    EXPECT_EQ(vue, QImage(d.filePath("pilote.png")).convertToFormat(QImage::Format_RGB32));
+    const QImage double_(d.filePath("double.png"));
+    ASSERT_EQ(double_.size(), vue.size() * 2);
+    for (QPoint r : {QPoint(3, 3), QPoint(vue.width() / 2, vue.height() / 2), QPoint(vue.width() - 1, 10)})
+        EXPECT_EQ(double_.pixel(r * 2 + QPoint(1, 1)), vue.pixel(r));
+
+    QPrinter imprimante;
+    imprimante.setOutputFormat(QPrinter::PdfFormat);
+    const QString pdf = d.filePath("coupe.pdf");
+    imprimante.setOutputFileName(pdf);
+    ASSERT_TRUE(ImprimeSection(a.p, imprimante));
+    ASSERT_EQ(QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile", pdf, d.filePath("page")}), 0);
+    const QImage page = QImage(d.filePath("page.png")).convertToFormat(QImage::Format_RGB32);
+    std::set<QRgb> imprimees;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) imprimees.insert(page.pixel(x, y));
+    for (double alt : {5000.0, -20000.0, -60000.0}) {   // air, crust and mantle of column 7
+        const QRgb v = vue.pixel(a.Point(7, alt));
+        auto proche = [v](QRgb c) {
+            return std::abs(qRed(c) - qRed(v)) + std::abs(qGreen(c) - qGreen(v)) + std::abs(qBlue(c) - qBlue(v)) < 12;
+        };
+        EXPECT_TRUE(std::ranges::any_of(imprimees, proche)) << QColor(v).name().toStdString();
+    }
 }
 
-// A runaway run (crust denser than the mantle) at 1 ms, started by "Démarrer".
-void LanceSansFin(Appli& a) {
+// The dashboard opens at the bottom right, above the frame, without the
+// focus; moved, it stays where it was put until it is closed; a reading too
+// wide for its label is shown whole.
+TEST(Cadre, DashboardBottomRightStaysWhereMoved) {
+    Appli a;
+    auto survole = [&](int c) {
+        QTest::mouseMove(a.Zone(), a.Point(c, 3000));
+        QTest::qWait(0);
+        QWidget* t = a.Trouve("Tableau_bord");
+        return t && t->isVisible() ? t : nullptr;
+    };
+    QWidget* t = survole(3);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->windowTitle(), "Tableau de bord");
+    const QRect ecran = QApplication::primaryScreen()->geometry(), place = t->frameGeometry();
+    // In the screen's corner, with room for a taskbar below.
+    EXPECT_TRUE(ecran.contains(place) && ecran.right() - place.right() < 10 && ecran.bottom() - place.bottom() < 100);
+    QTest::qWait(20);
+    EXPECT_EQ(QApplication::activeWindow(), a.cadre.get());
+
+    t->move(40, 60);   // as the user drags it
+    EXPECT_EQ(survole(4)->findChild<QLabel*>("Label1")->text(), "Index N° 4");
+    a.Clic(5, 1000);
+    a.Action("mnu_réajuster")->trigger();
+    EXPECT_EQ(survole(6)->pos(), QPoint(40, 60));
+
+    auto* l18 = t->findChild<QLabel*>("Label18");
+    const QRect rang = l18->geometry();
+    a.p.m.MvCroute = 1e25;   // a crust dense beyond reason: thirty-digit pressures
+    survole(2);
+    EXPECT_TRUE(l18->text().size() > 28 && l18->geometry().right() == rang.right()) << l18->text().toStdString();
+    EXPECT_LE(QFontMetrics(l18->font()).horizontalAdvance(l18->text()), l18->contentsRect().width());
+    a.p.m.MvCroute = a.p.m.MvCrouteSauve;
+    survole(7);
+    EXPECT_TRUE(l18->geometry() == rang && l18->font() == t->font()) << "a reading that fits is laid out as before";
+
+    a.Action("mnu_affichetableau")->trigger();
+    EXPECT_EQ(a.Action("mnu_affichetableau")->text(), "Afficher le tableau de bord");
+    EXPECT_EQ(survole(8), nullptr);
+    a.Action("mnu_affichetableau")->trigger();
+    ASSERT_TRUE(survole(9));
+    EXPECT_EQ(survole(10)->frameGeometry(), place);
+}
+
+// The mountain-erosion mode: its check, the panel and its tooltips, the
+// dialog's entry out of reach. Timer1 at 1 ms runs erosion cycles from the
+// event loop (a crust denser than the mantle: the run never ends by itself);
+// none runs behind an open question; a click on "STOP" queued among the
+// ticks stops it.
+TEST(Cadre, Timer1RunsWaitsBehindAQuestionAndStops) {
+    Appli a;
     Modele& m = a.p.m;
     AppuieAlt(a.p, 5, -1000);
     m.MvCroute = m.MvCrouteSauve = 3.4;
@@ -385,106 +252,48 @@ void LanceSansFin(Appli& a) {
     m.IntervalleAnimation = 1;
     a.Action("mnu_réajuster")->trigger();
     a.Action("mnu_Anim_érosion")->trigger();
-    ASSERT_TRUE(a.Bouton("HLBBttn3")) << "no erosion panel";
-    ASSERT_TRUE(a.Bouton("HLBBttn3")->isVisible());
-    QTest::mouseClick(a.Bouton("HLBBttn3"), Qt::LeftButton);
-    ASSERT_TRUE(a.p.ihm.Timer1.actif) << (a.p.ihm.messages.empty() ? "" : a.p.ihm.messages.back().texte);
-}
+    EXPECT_TRUE(a.Action("mnu_Anim_érosion")->isChecked() && a.Trouve("Picture2")->isVisible());
+    EXPECT_FALSE(a.Action("mnu_profil")->isChecked() || a.Action("mnu_modifier")->isEnabled());
+    for (const char* nom : {"HLBBttn1", "HLBBttn2", "HLBBttn3", "HLBBttn4", "HLBBttn5"})
+        EXPECT_TRUE(a.Trouve(nom)->toolTip().endsWith('.')) << nom;
+    QTest::mouseClick(a.Trouve<QPushButton>("HLBBttn3"), Qt::LeftButton);
+    auto* timer = a.Trouve<QTimer>("Timer1");
+    QTRY_VERIFY_WITH_TIMEOUT(m.TempsEcoule >= 200, 60000);
+    EXPECT_TRUE(timer->interval() == 1 && timer->timerType() == Qt::PreciseTimer);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
 
-// A reading too wide for its label is shown whole, leading digits
-// included; a reading that fits leaves the label as it was laid out.
-TEST(Cadre, DashboardValueShownWhole) {
-    Appli a;
-    a.cadre->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(a.cadre.get()));
-    const int x = int((a.p.m.OrigineX + 2.5 * a.p.m.LargeurColonne) / 15);
-    QTest::mouseMove(a.Zone(), QPoint(x, 200));
-    QTRY_VERIFY_WITH_TIMEOUT(a.Tableau() != nullptr, 2000);
-    QWidget* t = a.Tableau();
-    ASSERT_TRUE(t);
-    auto* l18 = t->findChild<QLabel*>("Label18");
-    ASSERT_TRUE(l18);
-    const QRect place = l18->geometry();
-    const QFont police = l18->font();
-    const double mv = a.p.m.MvCroute;
-    a.p.m.MvCroute = 1e25;   // a crust dense beyond reason: thirty-digit pressures
-    QTest::mouseMove(a.Zone(), QPoint(x, 210));
-    QTest::qWait(0);
-    const QString texte = l18->text();
-    EXPECT_GT(texte.size(), 28) << texte.toStdString();
-    EXPECT_LE(QFontMetrics(l18->font()).horizontalAdvance(texte), l18->contentsRect().width());
-    EXPECT_EQ(l18->geometry().right(), place.right());
-    a.p.m.MvCroute = mv;
-    QTest::mouseMove(a.Zone(), QPoint(x, 200));
-    QTest::qWait(0);
-    EXPECT_EQ(l18->geometry(), place);
-    EXPECT_EQ(l18->font(), police);
-}
-
-// While a question is open no erosion cycle runs behind it; answered, the
-// run goes on.
-TEST(Cadre, NoTickWhileAMessageBoxIsOpen) {
-    Appli a;
-    LanceSansFin(a);
-    QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule >= 5, 20000);
-    double pendant = -1, avant = -1;
-    std::function<void()> essai;
-    essai = [&] {
-        auto* boite = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!boite) {
-            QTimer::singleShot(5, essai);
-            return;
-        }
-        if (avant < 0) {
-            avant = a.p.m.TempsEcoule;
-            QTimer::singleShot(50, essai);   // 50 ticks' worth with the box open
-            return;
-        }
-        pendant = a.p.m.TempsEcoule;
-        for (QAbstractButton* b : boite->buttons())
-            if (b->text() == "Non") b->click();
-    };
-    QTimer::singleShot(0, essai);
+    double avant = -1, pendant = -2;
+    Repond("Non", [&] {
+        avant = m.TempsEcoule;
+        QTest::qWait(50);   // 50 ticks' worth with the box open
+        pendant = m.TempsEcoule;
+    });
     a.Action("Mnu_quitter")->trigger();
     EXPECT_EQ(pendant, avant);
-    EXPECT_FALSE(a.p.ihm.termine);
-    const double apres = a.p.m.TempsEcoule;
-    QTRY_VERIFY_WITH_TIMEOUT(a.p.m.TempsEcoule > apres, 20000);
-    QTest::mouseClick(a.Bouton("HLBBttn4"), Qt::LeftButton);
-    EXPECT_FALSE(a.p.ihm.Timer1.actif);
+    const double apres = m.TempsEcoule;
+    QTRY_VERIFY_WITH_TIMEOUT(m.TempsEcoule > apres, 20000);
+
+    auto* stop = a.Trouve<QPushButton>("HLBBttn4");
+    const QPointF centre = QRectF(stop->rect()).center();
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+        QCoreApplication::postEvent(stop, new QMouseEvent(type, centre, centre, Qt::LeftButton, {}, {}));
+    QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 20000);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::ArrowCursor);
 }
 
-// Timer1 at 1 ms runs erosion cycles from the event loop; a click on
-// "STOP" queued among the ticks is handled and stops the run.  The crust is
-// denser than the mantle, so the run would never end by itself.
-TEST(Cadre, Timer1RunsAndStopStopsIt) {
-    Appli a;
-    Modele& m = a.p.m;
-    LanceSansFin(a);
-    if (!a.p.ihm.Timer1.actif) return;
-    EXPECT_TRUE(a.Timer1()->isActive());
-    EXPECT_EQ(a.Timer1()->timerType(), Qt::PreciseTimer);
-
-    QTRY_VERIFY_WITH_TIMEOUT(m.TempsEcoule >= 200, 60000);
-    EXPECT_EQ(a.Timer1()->interval(), 1);
-    EXPECT_EQ(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor,
-              Qt::WaitCursor);
-
-    // The click goes through the event queue as a user's would.
-    QPushButton* stop = a.Bouton("HLBBttn4");
-    const QPointF centre = QRectF(stop->rect()).center();
-    QCoreApplication::postEvent(stop, new QMouseEvent(QEvent::MouseButtonPress, centre, stop->mapToGlobal(centre),
-                                                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-    QCoreApplication::postEvent(stop, new QMouseEvent(QEvent::MouseButtonRelease, centre, stop->mapToGlobal(centre),
-                                                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
-    QTRY_VERIFY_WITH_TIMEOUT(!a.p.ihm.Timer1.actif, 20000);
-    EXPECT_FALSE(a.Timer1()->isActive());
-    const double arret = m.TempsEcoule;
-    QTest::qWait(30);
-    EXPECT_EQ(m.TempsEcoule, arret);
-    EXPECT_EQ(QGuiApplication::overrideCursor() ? QGuiApplication::overrideCursor()->shape() : Qt::ArrowCursor,
-              Qt::ArrowCursor);
-    EXPECT_EQ(a.cadre->findChild<QLabel*>("Label2")->text().toStdString().find("Temps écoulé = "), 0u);
+TEST(LigneCommande, HelpVersionAndLesson) {
+    EXPECT_EQ(AnalyseLigne({"cours.terraflot"}).lecon + AnalyseLigne({"cours.terraflot"}).erreur, "cours.terraflot");
+    for (const QStringList& faute : {QStringList{"--couleur"}, QStringList{"a.terraflot", "b.terraflot"}})
+        EXPECT_FALSE(AnalyseLigne(faute).erreur.isEmpty()) << faute.join(' ').toStdString();
+    EXPECT_EQ(AnalyseLigne({"--", "-x.terraflot"}).lecon, "-x.terraflot");
+    for (const char* option : {"--help", "--version"}) {
+        QProcess terraflot;
+        terraflot.start(TERRAFLOT_APPLI, {option});
+        ASSERT_TRUE(terraflot.waitForFinished(10000) && terraflot.exitCode() == 0) << option;
+        EXPECT_EQ(QString::fromUtf8(terraflot.readAllStandardOutput()),
+                  std::string_view(option) == "--help" ? TexteAide() : TexteVersion());
+    }
+    EXPECT_EQ(TexteVersion(), "TerraFLOT 2.1\n");
 }
 
 } // namespace

@@ -1,102 +1,108 @@
-// The dialog's handlers where the dump cannot tell: how many section
-// updates a move runs (one hourglass each), nested range changes, odd
-// basement thicknesses.
+// "Modifier les valeurs ": real scroll bars give the model of the driver's `bar`, mirroring
+// never re-enters a handler, a drag applies on release, no focus taken; basements of any thickness.
+#include <QApplication>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
 #include <gtest/gtest.h>
-
-#include <limits>
+#include <cmath>
+#include <sstream>
 
 #include "commandes.h"
-#include "demarrage.h"
-#include "etat.h"
-#include "preferences.h"
-#include "isostasie.h"
+#include "fenetres_dialogues.h"
 #include "moteur.h"
-#include "programme.h"
+#include "preferences.h"
 
 namespace terraflot {
 namespace {
+using enum QAbstractSlider::SliderAction;
 
-struct PlateformeComptee : essais::PlateformeIci {
-    void PointeurChange(Pointeur p) override { sabliers += p == Pointeur::Sablier; }
-    int sabliers = 0;
+struct Ecran {
+    Moteur moteur{DossierExecutable()};
+    Programme& p = moteur.programme();
+    QWidget principal;
+    std::unique_ptr<Miroir> miroir;
+    int apres = 0;   // after-actions the window called
+    Ecran() {
+        principal.show();
+        EXPECT_EQ(Menu(p, "mnu_modifier"), "");
+        miroir = CreePreferences(p, moteur.seance(), [this] { ++apres; }, &principal);
+    }
+    QWidget* F() { return miroir->Widget(); }
+    QScrollBar* Barre(const char* nom) { return F()->findChild<QScrollBar*>(nom); }
+    // The value a bar shows: vertical bars carry their largest value on top.
+    int Sens(const char* nom) { return Barre(nom)->orientation() == Qt::Vertical ? -1 : 1; }
+    int Affichee(const char* nom) { return Sens(nom) * Barre(nom)->value(); }
 };
 
-struct Session : essais::Demarre<PlateformeComptee> {
-    const Barre& B(const char* nom) { return p.ihm.barres.at(nom); }
-    template <class F>
-    int Mises(F action) {
-        const int avant = pf.sabliers;
-        action();
-        return pf.sabliers - avant;
-    }
-};
-
-TEST(Ouverture, LoadStepRunsOnceWithNineUpdates) {
-    Session s;
-    s.p.m.ErosionCumulee[100] = 2;
-    s.p.m.SommeErosion = 2;
-    // Seven parameter bars and the two level bars leave their smallest end.
-    EXPECT_EQ(s.Mises([&] { mnu_modifier_Click(s.p); }), 9);
-    EXPECT_EQ(s.p.m.ErosionCumulee[100], 0);
-    EXPECT_EQ(s.p.m.SommeErosion, 0);
-    EXPECT_FALSE(s.p.Fen("Préférences").modale);
-
-    s.pf.reponses.push_back(true);
-    EXPECT_EQ(s.Mises([&] { Preferences_mnu_quitter_Click(s.p); }), 1);
-    EXPECT_EQ(s.Mises([&] { mnu_modifier_Click(s.p); }), 0) << "shown again as left";
-    s.p.Decharge("Préférences");  // as the mountain-erosion mode does
-    EXPECT_EQ(s.Mises([&] { mnu_modifier_Click(s.p); }), 9);
-    // Counts and speed rebuild without an update.
-    EXPECT_EQ(s.Mises([&] {
-                  ChangeBarre(s.p, "VScroll1", 40);
-                  ChangeBarre(s.p, "HScroll1", 3);
-              }), 0);
+// Every bar, each arrow and page way in turn: the top or right ones raise the value shown, and the
+// model after the real widget's move is that of the driver's `bar` to it; the gauge shows the speed.
+TEST(FenetrePreferences, RealBarsGiveTheModelOfTheDriver) {
+    Ecran e;
+    Ecran t;   // the driver's engine, its bars moved by `bar`
+    std::ostringstream sortie;
+    for (const char* nom : {"VScroll1MV", "VScroll2MV", "VScroll3MV", "VScroll4MV", "VScroll5MV", "VScroll1NC",
+                            "VScroll2NC", "VScroll3NC", "VScroll31NC", "VScroll1", "VScroll2", "HScroll1"})
+        for (auto [action, sens] : {std::pair{SliderSingleStepAdd, 1}, {SliderSingleStepSub, -1},
+                                    {SliderPageStepSub, -1}, {SliderPageStepAdd, 1}}) {
+            const int avant = e.Affichee(nom);
+            e.Barre(nom)->triggerAction(action);
+            const int vu = e.Affichee(nom);   // unmoved only at an end of the range
+            EXPECT_GE((vu - avant) * sens * e.Sens(nom), 0) << nom << " " << int(action);
+            t.moteur.Ligne("bar " + std::string(nom) + " " + std::to_string(vu), 1, sortie);
+            EXPECT_EQ(e.moteur.Dump(), t.moteur.Dump()) << nom << " action " << int(action);
+        }
+    EXPECT_EQ(e.F()->findChild<QProgressBar*>("Gauge1")->value(), e.p.ihm.Gauge1_value);
 }
 
-// Opening after the animation mode closed the dialog: the bars take the
-// parameters left by the earlier session, the gauge the speed bar's value.
-TEST(Ouverture, OpeningValuesFollowTheParameters) {
-    for (int intervalle : {1, 1000}) {
-        Session s;
-        s.p.m.MvCroute = s.p.m.MvCrouteSauve = 3.1;
-        s.p.m.IntervalleAnimation = std::int16_t(intervalle);
-        mnu_modifier_Click(s.p);
-        EXPECT_EQ(s.B("VScroll2MV").valeur, 310);
-        EXPECT_EQ(s.B("HScroll1").valeur, 1001 - intervalle);
-        EXPECT_EQ(s.p.ihm.Gauge1_value, 1001 - intervalle) << "interval " << intervalle;
-    }
+// A move the handler narrows, and changes made elsewhere, are mirrored without emitting a change; a
+// dragged thumb changes the model once, released. With the main window active (offscreen activates
+// every window shown), a move and "Modifier les valeurs " again leave it so. "Quitter", "Oui": hidden.
+TEST(FenetrePreferences, MirroringDragAndFocus) {
+    Ecran e;
+    e.p.m.EpSocleMax = 20;
+    e.Barre("VScroll3NC")->triggerAction(SliderSingleStepSub);   // 25 -> 26, narrowed to 20
+    EXPECT_EQ(std::tuple(e.Affichee("VScroll3NC"), e.p.m.ProfRepereProfond, -e.Barre("VScroll3NC")->minimum(),
+                         -e.Barre("VScroll3NC")->maximum()), std::tuple(20, 20, 20, 18));   // value, level, range
+    QSignalSpy spy(e.Barre("VScroll31NC"), &QScrollBar::valueChanged);
+    ChangeBarre(e.p, "VScroll31NC", 20);
+    e.miroir->Synchronise();
+    EXPECT_EQ(QPoint(spy.count(), e.apres), QPoint(0, 1));
+    EXPECT_EQ(e.Affichee("VScroll31NC"), 20);
+    QScrollBar* b = e.Barre("VScroll1NC");
+    b->setSliderDown(true);
+    for (int v : {-90, -70}) b->setSliderPosition(v);
+    EXPECT_EQ(e.p.m.NivCompensation, 100);
+    b->setSliderDown(false);
+    EXPECT_EQ(QPoint(e.p.m.NivCompensation, e.apres), QPoint(70, 2));
+    e.principal.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&e.principal));
+    e.Barre("VScroll2MV")->triggerAction(SliderSingleStepSub);
+    EXPECT_EQ(Menu(e.p, "mnu_modifier"), "");
+    e.miroir->Synchronise();
+    QTest::qWait(20);
+    EXPECT_TRUE(e.F()->isVisible() && QApplication::activeWindow() == &e.principal);
+    e.moteur.plateforme().reponses = {true};
+    e.F()->findChild<QMenuBar*>()->actions()[0]->trigger();
+    EXPECT_FALSE(e.F()->isVisible());
 }
 
-// A move outside the narrowed range runs the handler again, nested, before
-// the first run goes on with the bar's new value: two updates.
-TEST(Niveaux, NarrowedDeepLevelRunsTheHandlerTwice) {
-    Session s;
-    mnu_modifier_Click(s.p);
-    s.p.m.EpSocleMax = 20.4;
-    EXPECT_EQ(s.Mises([&] { ChangeBarre(s.p, "VScroll3NC", 24); }), 2);
-    EXPECT_EQ(s.B("VScroll3NC").valeur, 20);
-    EXPECT_EQ(s.B("VScroll3NC").max, 20);
-    EXPECT_EQ(s.p.m.ProfRepereProfond, 20);
-    s.p.m.EpSocleMax = 20.5;  // half a kilometre rounds up
-    EXPECT_EQ(s.Mises([&] { ChangeBarre(s.p, "VScroll3NC", 19); }), 1);
-    EXPECT_EQ(s.B("VScroll3NC").max, 21);
-}
-
-// Basements all thinner than the intermediate level, or grown without
-// bound: the deep-level range never runs backwards, so the deep level never
-// rises above the intermediate one.
-TEST(Niveaux, DeepLevelRangeNeverRunsBackwards) {
-    constexpr double inf = std::numeric_limits<double>::infinity();
-    for (double e : {10.0, -inf, inf, std::numeric_limits<double>::quiet_NaN()}) {
-        Session s;
-        mnu_modifier_Click(s.p);
-        s.p.m.EpSocleMax = e;
-        ChangeBarre(s.p, "VScroll3NC", 15);
-        const Barre& b = s.B("VScroll3NC");
-        EXPECT_EQ(b.min, 18) << e;
-        EXPECT_LE(b.min, b.valeur) << e;
-        EXPECT_LE(b.valeur, b.max) << e;
-        EXPECT_GE(s.p.m.ProfRepereProfond, s.p.m.ProfRepereIntermediaire) << e;
+// Opening clears the eroded volume of every column. Basements all thinner
+// than the intermediate level, or without bound: the deep-level range never
+// runs backwards, the deep level never rises above the intermediate one.
+TEST(Ouverture, ErosionClearedAndDeepLevelRangeNeverBackwards) {
+    for (double v : {10.0, -HUGE_VAL, HUGE_VAL, double(NAN)}) {
+        Ecran e;
+        e.p.m.ErosionCumulee[100] = 2;
+        mnu_modifier_Click(e.p);
+        EXPECT_EQ(e.p.m.ErosionCumulee[100], 0);
+        e.p.m.EpSocleMax = v;
+        ChangeBarre(e.p, "VScroll3NC", 15);
+        const Barre& b = e.p.ihm.barres.at("VScroll3NC");
+        EXPECT_TRUE(b.min == 18 && b.min <= b.valeur && b.valeur <= b.max) << v << ": " << b.valeur << " in " << b.max;
+        EXPECT_GE(e.p.m.ProfRepereProfond, e.p.m.ProfRepereIntermediaire) << v;
     }
 }
 
