@@ -3,13 +3,6 @@ ECHECS=0
 echec() { echo "ÉCHEC : $*"; ECHECS=$((ECHECS + 1)); }
 # attendu NOM OBTENU ATTENDU
 attendu() { [ "$2" = "$3" ] || echec "$1 : obtenu « $2 », attendu « $3 »"; }
-# Width and height read from a PNG header (IHDR).
-taille_png() {
-  local octets
-  octets=$(od -An -tu1 -j16 -N8 "$1" | tr -s ' \n' ' ')
-  set -- $octets
-  echo "$(( ($1 << 24) | ($2 << 16) | ($3 << 8) | $4 ))x$(( ($5 << 24) | ($6 << 16) | ($7 << 8) | $8 ))"
-}
 # Value of KEY in the [Desktop Entry] group of a .desktop file.
 cle_desktop() { sed -n "/^\[Desktop Entry\]/,/^\[/{s/^$2=//p}" "$1" | head -n1; }
 bilan() {
