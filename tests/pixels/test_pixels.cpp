@@ -1,8 +1,6 @@
-// The picture drawn with the deferred protocol against the literal one: two
-// programs play the same lines and their pictures (drawing area and vertical
-// scale) must be equal pixel for pixel.  The scripted part reads the pictures
-// after every step; the random part reads them only now and then, so that the
-// deferred calls of several commands pile up before they are painted.
+// Two programs, one painting literally, one deferring, play the same lines: their pictures (drawing area
+// and vertical scale) must be equal pixel for pixel.  The scripted part reads them after every step; the
+// random part only now and then, so that the deferred calls of several commands pile up before painting.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -10,13 +8,10 @@
 #include <cstdio>
 #include <random>
 #include <sstream>
-#include <string>
-#include <vector>
 
-#include "etat.h"
 #include "couleurs.h"
-#include "rendu.h"
 #include "moteur.h"
+#include "rendu.h"
 #include "proprietes/session.h"
 
 #ifndef ACTIONS_PAR_GRAINE
@@ -33,8 +28,8 @@ std::string PremiereDifference(const char* quoi, const QImage& litteral, const Q
         for (int x = 0; x < std::min(litteral.width(), differe.width()); ++x)
             if (const QRgb a = litteral.pixel(x, y), b = differe.pixel(x, y); a != b) {
                 char t[160];
-                std::snprintf(t, sizeof t, "%s: first differing pixel (%d, %d), literal #%06X, deferred #%06X",
-                              quoi, x, y, unsigned(a & 0xFFFFFFu), unsigned(b & 0xFFFFFFu));
+                std::snprintf(t, sizeof t, "%s: first differing pixel (%d, %d), literal #%06X, deferred #%06X", quoi,
+                              x, y, a & 0xFFFFFFu, b & 0xFFFFFFu);
                 return t;
             }
     return std::string(quoi) + ": different sizes or formats";
@@ -42,18 +37,13 @@ std::string PremiereDifference(const char* quoi, const QImage& litteral, const Q
 
 // Two programs, one painting every call as it comes, the other deferring.
 struct Jumeaux {
-    Moteur litteral{DossierExecutable()};
-    Moteur differe{DossierExecutable()};
-    std::vector<std::string> joue;
+    Moteur litteral{DossierExecutable()}, differe{DossierExecutable()};
+    std::vector<std::string> joue, refusees;  // refusees: lines the deferred program refused
     std::ostringstream sortie;
-
     Jumeaux() {
         litteral.programme().dessin.ChoisitProtocole(Protocole::Litteral);
         differe.programme().dessin.ChoisitProtocole(Protocole::Differe);
     }
-
-    std::vector<std::string> refusees;  // lines the deferred program refused
-
     void Joue(const std::string& ligne) {
         joue.push_back(ligne);
         const int n = int(joue.size());
@@ -63,18 +53,9 @@ struct Jumeaux {
         if (sortie.str().find("\"refused\"") != std::string::npos) refusees.push_back(sortie.str());
         sortie.str("");
     }
-    // A handler the driver has no line for, run on both.
-    template <class F> void Appelle(const std::string& nom, F f) {
-        joue.push_back("# " + nom);
-        f(litteral.programme());
-        f(differe.programme());
-    }
-
-    // Pictures equal; with `etat`, the two programs' states too (the drawing
-    // protocol must not change the section).
+    // Pictures equal; with `etat`, the two programs' states too (the protocol must not change the section).
     ::testing::AssertionResult Egaux(const std::string& etape, bool etat = false) {
-        Dessin& a = litteral.programme().dessin;
-        Dessin& b = differe.programme().dessin;
+        Dessin &a = litteral.programme().dessin, &b = differe.programme().dessin;
         std::string d = PremiereDifference("picture", a.Image(), b.Image());
         if (d.empty()) d = PremiereDifference("scale", a.ImageEchelle(), b.ImageEchelle());
         if (d.empty() && etat && litteral.Dump() != differe.Dump()) d = "the two dumps differ";
@@ -97,12 +78,10 @@ TEST(PixelsDifferes, EtapesUneAUne) {
     for (const auto& [colonnes, tranches] : {std::pair{25, 8}, std::pair{100, 20}}) {
         SCOPED_TRACE(std::to_string(colonnes) + " columns");
         Jumeaux j;
-        const std::string n = std::to_string(colonnes), milieu = std::to_string(colonnes / 2);
-        const std::string autre = colonnes == 25 ? "40" : "60";
+        const std::string n = std::to_string(colonnes), milieu = std::to_string(colonnes / 2), autre = colonnes == 25 ? "40" : "60";
         const std::vector<std::pair<std::string, std::string>> etapes = {
             {"size", Taille(colonnes, tranches)},
-            {"profile presses", "pressalt 1 2500\npressalt " + milieu + " 4500\npressalt " + n +
-                                    " -3000\npressalt 3 -200\npressalt 4 0"},
+            {"profile presses", "pressalt 1 2500\npressalt " + milieu + " 4500\npressalt " + n + " -3000\npressalt 3 -200\npressalt 4 0"},
             {"mouse moves", "movealt 2 1000\nmovealt " + milieu + " -30000"},
             {"grid on", "menu mnu_quadrillage"},
             {"levels off", "menu mnu_ReprésenterNiveauxRepères"},
@@ -124,16 +103,16 @@ TEST(PixelsDifferes, EtapesUneAUne) {
             {"resize larger", "resize 16000 12000"},
             {"resize smaller", "resize 6000 4500"},
             {"clear", "answer yes\nmenu mnu_recommencer\npressalt 2 1200"},
-            {"column count", "menu mnu_modifier\nbar VScroll1 " + autre +
-                                 "\nanswer yes\nmenu Préférences.mnu_quitter\npressalt 3 2000\nmenu mnu_réajuster"},
+            {"column count", "menu mnu_modifier\nbar VScroll1 " + autre + "\nanswer yes\nmenu Préférences.mnu_quitter\npressalt 3 2000\nmenu mnu_réajuster"},
         };
         for (const auto& [nom, lignes] : etapes) {
             std::istringstream in(lignes);
             for (std::string l; std::getline(in, l);) j.Joue(l);
             ASSERT_TRUE(j.refusees.empty()) << "step \"" << nom << "\" tests nothing: " << j.refusees[0];
             ASSERT_TRUE(j.Egaux(nom, true));
-            if (nom == "re-balance" || nom == "STOP") {
-                j.Appelle("full refresh", Rafraichit2);
+            if (nom == "re-balance" || nom == "STOP") {  // a handler the driver has no line for, run on both
+                j.joue.push_back("# full refresh");
+                Rafraichit2(j.litteral.programme()), Rafraichit2(j.differe.programme());
                 ASSERT_TRUE(j.Egaux("full refresh after " + nom));
             }
         }
@@ -153,40 +132,34 @@ TEST(PixelsDifferes, LignesEtBoitesAuPixelPres) {
         return pres(hasard);
     };
     Jumeaux j;
+    Programme &pl = j.litteral.programme(), &pd = j.differe.programme();
+    std::uniform_real_distribution<double> km(-80, 80);
     for (int essai = 0; essai < 1000; ++essai) {
-        Modele& ml = j.litteral.programme().m;
-        Modele& md = j.differe.programme().m;
         const double x1 = coord(), y1 = coord();
         const std::uint64_t forme = hasard() % 4;
         const double x2 = forme == 1 ? x1 : coord();
         const double y2 = forme == 0 ? y1 : (forme == 2 ? y1 : coord());
         const double xb = forme == 2 ? x1 : x2;
-        j.litteral.programme().dessin.Ligne(x1, y1, xb, y2, CouleurLimiteInitiale);
-        j.differe.programme().dessin.Ligne(x1, y1, xb, y2, CouleurLimiteInitiale);
+        pl.dessin.Ligne(x1, y1, xb, y2, CouleurLimiteInitiale);
+        pd.dessin.Ligne(x1, y1, xb, y2, CouleurLimiteInitiale);
         // A column of random levels (km), sometimes far above or below.
         const int i = 1 + int(hasard() % 25);
-        std::uniform_real_distribution<double> km(-80, 80);
         const double s = km(hasard), c = km(hasard), g = km(hasard) / 8, d = km(hasard) / 8;
-        ml.EpManteau[i] = md.EpManteau[i] = km(hasard);
-        j.litteral.programme().dessin.DessineRectangle2(i, s, c, g, d);
-        j.differe.programme().dessin.DessineRectangle2(i, s, c, g, d);
-        ASSERT_TRUE(j.Egaux("line and column " + std::to_string(essai))) << "line (" << x1 << ", " << y1 << ") - (" << xb << ", " << y2
-                            << "), column " << i << " levels " << s << " " << c << " " << g << " "
-                            << d;
+        pl.m.EpManteau[i] = pd.m.EpManteau[i] = km(hasard);
+        pl.dessin.DessineRectangle2(i, s, c, g, d);
+        pd.dessin.DessineRectangle2(i, s, c, g, d);
+        ASSERT_TRUE(j.Egaux("line and column " + std::to_string(essai)))
+            << "line (" << x1 << ", " << y1 << ") - (" << xb << ", " << y2 << "), column " << i << " levels " << s
+            << " " << c << " " << g << " " << d;
     }
 }
 
 // Random sessions of the driver's vocabulary; the pictures are read after a
 // random number of actions (1 to 12), never in between.
 TEST(PixelsDifferes, LecturesEspacees) {
-    // At 100 columns the literal painter needs seconds for a whole-section
-    // pass: a shorter session there.
-    const struct {
-        std::uint64_t graine;
-        int colonnes, tranches, actions;
-    } sessions[] = {{1, 25, 8, ACTIONS_PAR_GRAINE},
-                    {2, 25, 8, ACTIONS_PAR_GRAINE},
-                    {3, 100, 20, ACTIONS_PAR_GRAINE / 3}};
+    // At 100 columns the literal painter needs seconds for a whole-section pass: a shorter session there.
+    const struct { std::uint64_t graine; int colonnes, tranches, actions; } sessions[] = {
+        {1, 25, 8, ACTIONS_PAR_GRAINE}, {2, 25, 8, ACTIONS_PAR_GRAINE}, {3, 100, 20, ACTIONS_PAR_GRAINE / 3}};
     for (const auto& s : sessions) {
         const std::uint64_t graine = essais::GraineDuJour() * 1009 + s.graine;
         SCOPED_TRACE("seed " + std::to_string(graine));

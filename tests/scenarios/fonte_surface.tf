@@ -1,6 +1,4 @@
-# The melt: each column's surface, water and crust follow its lost ice.
-# Column 4 built at -200 m, then 0.7 km of ice whose top is at 500 m;
-# column 6 flat at sea level under 0.8 km of ice.
+# The melt: each column's surface, water and crust follow its lost ice. Column 4 built at -200 m, then 0.7 km of ice whose top is at 500 m; column 6 flat at sea level under 0.8 km of ice.
 pressalt 4 -200
 menu mnu_glaciation
 pressalt 4 500
@@ -21,7 +19,6 @@ dump
 #= columns/EpSediments/4 0
 #= labels/Quiral.Label7 ""
 #= controls/Quiral.Picture2/visible false
-
 # The dashboard over column 4 reads the water it now carries.
 movealt 4 -100
 dump

@@ -1,5 +1,4 @@
-# Ice and sediment loads, and the melt of all the ice; none of them
-# re-balances the section.
+# Ice and sediment loads, and the melt of all the ice; none of them re-balances the section.
 pressalt 4 -200
 pressalt 5 -1900
 menu mnu_érosion
@@ -17,9 +16,7 @@ pressalt 3 9500
 dump
 #same
 #= messages/0 {"title":"TERRAFLOT","text":"Vous dépassez les altitudes rencontrées sur la crôute continentale.","icon":"question","buttons":"ok","answer":"ok"}
-
-# On a surface at -200 m the ice starts from the basement: 0.7 km for a
-# press at 500 m; a press under the sea clears it.
+# On a surface at -200 m the ice starts from the basement: 0.7 km for a press at 500 m; a press under the sea clears it.
 pressalt 4 500
 dump
 #~ columns/EpGlace/4 0.7 0.0000001
@@ -28,7 +25,6 @@ pressalt 4 -100
 dump
 #= columns/EpGlace/4 0
 #= columns/HauteurEau/4 200
-
 # A deposit under the sea leaves water above it.
 menu mnu_dépôt
 pressalt 5 -1000
@@ -40,7 +36,6 @@ dump
 pressalt 5 -2000
 dump
 #same
-
 # Over ice the new surface is at the press; on the ice's top nothing moves.
 pressalt 3 2500
 dump
@@ -52,9 +47,7 @@ pressalt 3 2000
 dump
 #~ columns/EpSediments/3 0.5 0.0000001
 #~ columns/EpGlace/3 1 0.0000001
-
-# The melt: every ice sheet goes and the surface comes down to the basement
-# and sediments left.  The melt item is out of reach after a deposit.
+# The melt: every ice sheet goes and the surface comes down to the basement and sediments left.  The melt item is out of reach after a deposit.
 menu mnu_fonte
 #refused
 menu mnu_glaciation

@@ -1,5 +1,4 @@
-# Reshaping the basement, the Moho, and erosion by clicking: the columns
-# stay out of equilibrium until a re-adjustment.
+# Reshaping the basement, the Moho, and erosion by clicking: the columns stay out of equilibrium until a re-adjustment.
 menu mnu_érosion
 # A bare column raised by 1 km: 1 km more basement, the Moho stays.
 pressalt 3 1000
@@ -15,7 +14,6 @@ pressalt 3 -2000
 dump
 #same
 #= messages/0 {"title":"TERRAFLOT","text":"Vous dépassez les altitudes rencontrées sur la crôute continentale.","icon":"question","buttons":"ok","answer":"ok"}
-
 # An ice cap whose base goes under the sea is removed first.
 menu mnu_glaciation
 pressalt 4 800
@@ -27,7 +25,6 @@ dump
 # 30 km of basement, less the 0.8 km surface, down to -1 km.
 #~ columns/EpSocle/4 28.2 0.0000001
 #= columns/HauteurEau/4 1000
-
 # The Moho no higher than 6000 m below sea level.
 menu mnu_modifmoho
 pressalt 5 -6000
@@ -44,7 +41,6 @@ pressalt 6 -45000
 dump
 #= columns/EpSocle/6 45
 #= columns/EpCroute/6 45
-
 # Erosion by clicking: a bare column pressed at its surface keeps it.
 menu mnu_use
 pressalt 3 1000
@@ -68,7 +64,6 @@ pressalt 3 9000.5
 dump
 #same
 #= messages/0/text "Vous dépassez les altitudes rencontrées sur la crôute continentale."
-
 # Sediments only: cut to the press.
 menu mnu_dépôt
 pressalt 7 700
@@ -77,7 +72,6 @@ pressalt 7 300
 dump
 #~ columns/EpSediments/7 0.3 0.0000001
 #~ columns/AltSurface/7 0.3 0.0000001
-
 # Ice and sediments: the status line says so whatever the outcome.
 menu mnu_dépôt
 pressalt 8 500
@@ -105,9 +99,7 @@ dump
 #= labels/Quiral.Label1 "Condition GLACE ET SEDIMENT"
 #~ columns/EpGlace/8 0.7 0.0000001
 #~ columns/EpSediments/8 0.2 0.0000001
-
-# An ice cap on a basement under the sea, eroded to below sea level, goes
-# altogether.
+# An ice cap on a basement under the sea, eroded to below sea level, goes altogether.
 menu mnu_profil
 pressalt 9 -500
 menu mnu_glaciation

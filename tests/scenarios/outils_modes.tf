@@ -1,5 +1,4 @@
-# Tool modes of the "Calcul" menu: one flag, one check mark, the melt item,
-# the status caption, and the erosion counters cleared on a real switch.
+# Tool modes of the "Calcul" menu: one flag, one check mark, the melt item, the status caption, and the erosion counters cleared on a real switch.
 pressalt 5 2000
 menu mnu_Anim_érosion
 click HLBBttn1
@@ -7,9 +6,7 @@ dump
 #= labels/Quiral.Label7 " 160 km3"
 #~ columns/ErosionCumulee/5 0.4 0.0000001
 #= flags/ReperesFixes true
-
-# Right after an erosion step the levels ride with the crust: the basement
-# and the Moho may not be reshaped, and nothing moves.
+# Right after an erosion step the levels ride with the crust: the basement and the Moho may not be reshaped, and nothing moves.
 menu mnu_érosion
 dump
 #same
@@ -19,9 +16,7 @@ dump
 #same
 #= messages/0/icon "stop"
 #= flags/AnimErosionMassif true
-
-# A deposit still switches: the panel hides, the counters and the eroded
-# volume are cleared.
+# A deposit still switches: the panel hides, the counters and the eroded volume are cleared.
 menu mnu_dépôt
 dump
 #= messages []
@@ -38,12 +33,10 @@ dump
 # The erosion panel is hidden: its buttons are out of reach.
 click HLBBttn1
 #refused
-
 # Chosen again, the current mode changes nothing.
 menu mnu_dépôt
 dump
 #same
-
 menu mnu_glaciation
 dump
 #= flags/ModeGlaciation true
@@ -52,7 +45,6 @@ dump
 #= menus/mnu_dépôt/checked false
 #= menus/mnu_fonte/enabled true
 #= labels/Quiral.Label1 "Simulation d'un glaciation."
-
 menu mnu_use
 dump
 #= flags/ModeSimulErosion true
@@ -61,9 +53,7 @@ dump
 #= menus/mnu_glaciation/checked false
 #= menus/mnu_fonte/enabled true
 #= labels/Quiral.Label1 "Simulation de l'érosion"
-
-# A new profile detaches the levels again: the guard lets the basement
-# command through.
+# A new profile detaches the levels again: the guard lets the basement command through.
 menu mnu_profil
 dump
 #= flags/ModeProfil true
@@ -75,7 +65,6 @@ dump
 #= menus/mnu_modifier/enabled true
 #= labels/Quiral.Label1 "Construction d'un profil topographique équilibré du socle ."
 #= labels/Quiral.Label8 " Les niveaux ''repères'' sont initialisés ."
-
 menu mnu_érosion
 dump
 #= messages []
@@ -84,7 +73,6 @@ dump
 #= menus/mnu_érosion/checked true
 #= menus/mnu_fonte/enabled false
 #= labels/Quiral.Label1 "Modification de la  surface du socle."
-
 menu mnu_modifmoho
 dump
 #= flags/ModeMoho true
@@ -92,9 +80,7 @@ dump
 #= menus/mnu_modifmoho/checked true
 #= menus/mnu_érosion/checked false
 #= labels/Quiral.Label1 "Modification du MOHO."
-
-# Chosen while current, the profile item still puts the levels back at
-# their nominal depths and re-balances the section.
+# Chosen while current, the profile item still puts the levels back at their nominal depths and re-balances the section.
 menu mnu_profil
 pressalt 7 1000
 dump
@@ -103,8 +89,7 @@ menu mnu_profil
 dump
 #= flags/ModeProfil true
 #= labels/Quiral.Label8 " Les niveaux ''repères'' sont initialisés ."
-# The pass rounds the 35.045 km basement to 35.0 km, which floats at
-# 991 m; the levels lie 18 and 25 km under its top.
+# The pass rounds the 35.045 km basement to 35.0 km, which floats at 991 m; the levels lie 18 and 25 km under its top.
 #~ columns/AltSocle/7 0.991 0.0000001
 #~ columns/AltRepereIntermediaire/7 -17.009 0.0000001
 #~ columns/AltRepereProfond/7 -24.009 0.0000001

@@ -1,6 +1,4 @@
-# Profile construction: the pressed column gets the root that balances it.
-# Start frame: 8095 twips of drawing height in 8 bands, so 2000 m lies at
-# Y = 809.5; columns are 500 twips wide from OrigineX = 400.
+# Profile construction: the pressed column gets the root that balances it. Start frame: 8095 twips of drawing height in 8 bands, so 2000 m lies at Y = 809.5; columns are 500 twips wide from OrigineX = 400.
 pressalt 5 2000
 dump
 #~ columns/AltProfil/5 2 0.0000001
@@ -15,7 +13,6 @@ dump
 # The neighbours are not touched.
 #= columns/EpSocle/4 30
 #= columns/EpSocle/6 30
-
 # A press exactly on the left edge of column 1 belongs to it.
 press 400 809.5
 dump
@@ -28,7 +25,6 @@ dump
 #~ columns/AltProfil/1 2 0.0000001
 #= columns/AltProfil/0 0
 #= columns/EpSocle/0 0
-
 # Altitudes are taken in (-2000 m, 9000 m].
 pressalt 6 9000
 dump
@@ -41,13 +37,11 @@ pressalt 6 9000.001
 dump
 #same
 #= messages/0/icon "question"
-
 # A surface at -100 m lies under 100 m of sea water.
 pressalt 7 -100
 dump
 #= columns/HauteurEau/7 100
 #~ columns/AltSurface/7 -0.1 0.0000001
-
 # A column carrying ice and sediments keeps its sediments and loses its ice.
 menu mnu_dépôt
 pressalt 8 500
@@ -63,7 +57,6 @@ dump
 #~ columns/EpSediments/8 0.5 0.0000001
 #~ columns/AltSocle/8 1 0.0000001
 #~ columns/AltSurface/8 1.5 0.0000001
-
 # Right of the last column in use the press edits the columns beyond.
 pressalt 30 1000
 dump

@@ -10,7 +10,6 @@ dump
 #= labels/Quiral.Label8 " Les niveaux ''repères''  sont  initialisés ."
 #= pointer "default"
 #= flags/ModeGlaciation true
-
 menu mnu_profil
 pressalt 7 1000
 menu mnu_réajuster
@@ -18,7 +17,6 @@ dump
 #= labels/Quiral.Label8 " Les niveaux ''repères'' sont initialisés ."
 #= flags/ReperesFixes false
 #= pointer "default"
-
 menu mnu_modifmoho
 pressalt 8 -40000
 menu mnu_réajuster
@@ -26,12 +24,10 @@ dump
 #= labels/Quiral.Label8 " Les niveaux ''repères'' ne sont plus initialisés ."
 # 40 km of basement floats at 1.982 km.
 #~ columns/AltSocle/8 1.982 0.0000001
-
 menu mnu_InitialiserNiveauxRepères
 dump
 #= labels/Quiral.Label8 " Les niveaux ''repères'' sont initialisés ."
 #~ columns/AltRepereIntermediaire/8 -16.018 0.0000001
-
 # The ice melts and the section is re-balanced before the erosion.
 menu mnu_glaciation
 menu mnu_fonte
@@ -39,9 +35,7 @@ menu mnu_réajuster
 dump
 #= columns/EpGlace/6 0
 #= messages []
-
-# After an erosion step the initial-limit line can be moved to the
-# intermediate level where it now lies; nothing else changes.
+# After an erosion step the initial-limit line can be moved to the intermediate level where it now lies; nothing else changes.
 menu mnu_Anim_érosion
 click HLBBttn1
 dump
@@ -58,7 +52,6 @@ dump
 #= columns/EpSocle/5 39.7
 #= flags/AnimErosionMassif true
 #= flags/ReperesFixes true
-
 # Restart: a flat section in profile construction, the notice untouched.
 menu mnu_recommencer
 dump
@@ -88,7 +81,6 @@ dump
 #= values/SommeErosion 0
 click HLBBttn1
 #refused
-
 # Quitting asks once; No leaves everything as it was.
 answer no
 menu Mnu_quitter
