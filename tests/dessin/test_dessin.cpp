@@ -27,15 +27,16 @@ struct Dessin_ : ::testing::Test {
         return im.valid(int(x / 15), int(y / 15)) ? Rgb(im.pixel(int(x / 15), int(y / 15)) & 0xFFFFFF) : 0xFFFFFFFFu;
     }
     bool Pres(double x, double y, Rgb c) const {
-        for (int k = 0; k < 9; ++k) if (A(p.dessin.Image(), x + (k % 3 - 1) * 15, y + (k / 3 - 1) * 15) == c) return true;
+        for (int k = 0; k < 9; ++k)
+            if (A(p.dessin.Image(), x + (k % 3 - 1) * 15, y + (k / 3 - 1) * 15) == c) return true;
         return false;
     }
     Rgb En(int colonne, double altM) const { return A(p.dessin.Image(), X(colonne), Y(altM)); }
     // Puts column i in a given state, unbalanced, and redraws it.
     void Pose(int i, double altSocle, double epSocle, double glace, double sediments) {
-        m.AltSocle[i] = altSocle, m.EpSocle[i] = epSocle, m.EpGlace[i] = glace, m.EpSediments[i] = sediments;
-        m.AltSurface[i] = m.AltProfil[i] = altSocle + glace + sediments, m.EpCroute[i] = epSocle + glace + sediments;
-        m.ProfMoho[i] = epSocle - altSocle, m.EpManteau[i] = m.NivCompensation - m.ProfMoho[i];
+        m.AltSocle[i] = altSocle; m.EpSocle[i] = epSocle; m.EpGlace[i] = glace; m.EpSediments[i] = sediments;
+        m.AltSurface[i] = m.AltProfil[i] = altSocle + glace + sediments; m.EpCroute[i] = epSocle + glace + sediments;
+        m.ProfMoho[i] = epSocle - altSocle; m.EpManteau[i] = m.NivCompensation - m.ProfMoho[i];
         m.HauteurEau[i] = m.AltSurface[i] >= 0 ? 0 : -m.AltSurface[i] * 1000;
         RedessineColonne(p, i);
     }
@@ -84,12 +85,13 @@ TEST_F(Dessin_, ColonnesEmergeeEtSubmergees) {
     EXPECT_FALSE(Pres(X(4), Y(0), CouleurQuadrillage));
     // Basement top at -3 km under 1 km of sediments: water down to -2 km; ice over
     // a submerged column lies between the water and the sediments.
-    Pose(6, -3, 27, 0, 1), Pose(7, -4, 26, 1, 1);
+    Pose(6, -3, 27, 0, 1); Pose(7, -4, 26, 1, 1);
     for (auto [i, a, c] : {std::tuple{6, -1000, CouleurEau}, {6, -2500, CouleurSediments}, {6, -10000, CouleurCroute},
                            {7, -1000, CouleurEau}, {7, -2500, CouleurGlace}, {7, -3500, CouleurSediments}})
         COULEUR(En(i, a), c);
 }
-// Column 25, cut by the right edge: its level marked at 1000 m is drawn over it only; after a run, "Effacer" marks sea level on it again.
+// Column 25, cut by the right edge: its level marked at 1000 m is drawn over it only;
+// after a run, "Effacer" marks sea level on it again.
 TEST_F(Dessin_, MarquesDesNiveauxDErosion) {
     Joue("pressalt 25 2000\nmenu mnu_Anim_érosion\nclick HLBBttn2\npressalt 25 1000");
     const double x = m.OrigineX + 24 * m.LargeurColonne + 50;
@@ -132,7 +134,8 @@ TEST_F(Dessin_, PressionAuCurseur) {
     struct Cas { double s, c, g, d, a, attendu; };
     // Air, ice, sediments, sediments under ice; basement top under ice, basement, mantle.
     const Cas cas[] = {{0, 30, 0, 0, 3000, 0}, {0, 30, 1, 0, 500, 0.5 * 0.98 * 9.8}, {0, 30, 0, 2, 1000, 1 * 2.4 * 9.8},
-        {0, 30, 1, 2, 1000, (0.98 + 2.4) * 9.8}, {1, 31, 1, 0, 1000, 0.98 * 9.8}, {1, 31, 1, 0, -4000, (5 * 2.67 + 0.98) * 9.8},
+        {0, 30, 1, 2, 1000, (0.98 + 2.4) * 9.8}, {1, 31, 1, 0, 1000, 0.98 * 9.8},
+        {1, 31, 1, 0, -4000, (5 * 2.67 + 0.98) * 9.8},
         {0, 30, 1, 2, -35000, (30 * 2.67 + 0.98 + 2 * 2.4 + 5 * 3.33) * 9.8},
         // Under 2 km of water: sediments, sea floor, water, basement, mantle.
         {-3, 27, 0, 1, -2500, (2 * 1.03 + 0.5 * 2.4) * 9.8}, {-3, 27, 0, 1, -2000, 2 * 1.03 * 9.8},
@@ -143,15 +146,16 @@ TEST_F(Dessin_, PressionAuCurseur) {
         Pose(7, k.s, k.c, k.g, k.d);
         INDICTABLEAU(p, 7, Y(k.a));
         const std::string& t = p.Label("Tableau_bord.Label6");
-        EXPECT_EQ(t.substr(t.find(SautLigne) + 2), " -Pression au curseur : " + Str(Int(k.attendu * 100 + 0.5) / 100) + " MPa");
+        EXPECT_EQ(t.substr(t.find(SautLigne) + 2),
+                  " -Pression au curseur : " + Str(Int(k.attendu * 100 + 0.5) / 100) + " MPa");
         EXPECT_EQ(m.HauteurEau[7], std::max(0.0, -(k.s + k.g + k.d) * 1000));
     }
     // Heavier than the reference column (1 km of ice, not re-balanced): red; lighter (1 km of basement off): blue.
-    Pose(3, 0, 30, 1, 0), INDICTABLEAU(p, 3, Y(5000));
+    Pose(3, 0, 30, 1, 0); INDICTABLEAU(p, 3, Y(5000));
     EXPECT_EQ(m.PressionCompensation[3], 3079);  // 3069.36 + 0.98 x 9.8
     COULEUR(p.ihm.TableauPicture1_back, CouleurAnomaliePositive);
     COULEUR(p.ihm.TableauLabel1_fore, RGB(255, 255, 255));
-    Pose(4, -1, 29, 0, 0), INDICTABLEAU(p, 4, Y(5000));
+    Pose(4, -1, 29, 0, 0); INDICTABLEAU(p, 4, Y(5000));
     EXPECT_EQ(m.PressionCompensation[4], 3053);  // 3069.36 - (2.67 - 1.03) x 9.8
     COULEUR(p.ihm.TableauLabel1_back, CouleurAnomalieNegative);
     COULEUR(p.ihm.TableauLabel1_fore, RGB(0, 255, 255));

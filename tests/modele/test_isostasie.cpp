@@ -17,10 +17,10 @@ struct Trace : DessinColonnes {
 // The section at start: 25 columns, each the reference column.
 Modele SectionDeDepart() {
     Modele m;
-    m.MvOcean = 1.03, m.MvCroute = 2.67, m.MvManteau = 3.33, m.MvSediments = 2.4, m.MvGlace = 0.98;
-    m.NivCompensation = 100, m.ProfRepereProfond = 25, m.ProfRepereIntermediaire = 18;
+    m.MvOcean = 1.03; m.MvCroute = 2.67; m.MvManteau = 3.33; m.MvSediments = 2.4; m.MvGlace = 0.98;
+    m.NivCompensation = 100; m.ProfRepereProfond = 25; m.ProfRepereIntermediaire = 18;
     m.EpCrouteRef = m.EpCrouteRefSauve = 30;
-    m.NbColonnes = 25, m.NbTranches = 8, m.HauteurGraphe = 8000, m.RepresenteReperes = true;
+    m.NbColonnes = 25; m.NbTranches = 8; m.HauteurGraphe = 8000; m.RepresenteReperes = true;
     for (int i = 1; i <= COLONNE_MAX; ++i) m.EpSocle[i] = 30;
     Trace t;
     RééQUILIBRAGE(m, t);
@@ -35,7 +35,8 @@ TEST(EquilibreColonne, TableDesEpaisseurs) {
     for (const Cas& c : {Cas{0, 0, 30}, {2, 0, 40.091}, {9, 0, 75.409}, {-2, 2000, 23.030}, {-4, 4000, 16.061}})
         EXPECT_DOUBLE_EQ(CalculeEpCroute(c.e, 0, 0, c.eau, 1.03, 0.98, 2.4, 2.67, 3.33, 30, 100), c.croute) << c.e;
     for (double zc : {50.0, 100.0})
-        for (double mc : {2.2, 3.0}) EXPECT_DOUBLE_EQ(CalculeEpCroute(0, 0, 0, 0, 1.03, 0.98, 2.4, mc, 3.33, 30, zc), 30);
+        for (double mc : {2.2, 3.0})
+            EXPECT_DOUBLE_EQ(CalculeEpCroute(0, 0, 0, 0, 1.03, 0.98, 2.4, mc, 3.33, 30, zc), 30);
 }
 TEST(Echelle, AltitudesEtOrdonnees) {
     Modele m = SectionDeDepart();  // 8000 twips high, 8 bands of 1000
@@ -45,7 +46,7 @@ TEST(Echelle, AltitudesEtOrdonnees) {
     // No band or no height: never a NaN or an infinite altitude.
     m.NbTranches = 0;
     EXPECT_EQ(AltitudeDepuisY(m, 500), 0);
-    m.NbTranches = 8, m.HauteurGraphe = 0;
+    m.NbTranches = 8; m.HauteurGraphe = 0;
     EXPECT_EQ(AltitudeDepuisY(m, 500), 0);
     EXPECT_TRUE(std::isfinite(YDepuisAltitude(m, 500)));
 }
@@ -63,7 +64,8 @@ TEST(Reequilibrage, SectionDeReferenceInchangee) {
         EXPECT_EQ(t.colonnes.size(), 250u);
     }
 }
-// 20 km of basement under water, from -1.9 km under ice that the sea takes; each pass draws the altitude of the pass before.
+// 20 km of basement under water, from -1.9 km under ice that the sea takes; each pass
+// draws the altitude of the pass before.
 TEST(Reequilibrage, ColonneImmergeeConvergeEnDixPasses) {
     const double attendu[] = {-1.9, -2.570, -2.777, -2.841, -2.861, -2.867, -2.869, -2.870, -2.870, -2.870};
     Modele m = SectionDeDepart();
@@ -88,9 +90,9 @@ TEST(Reequilibrage, ChargesEtArrondis) {
     m.EpSediments[1] = m.AltProfil[1] = 1;  // 2.4 / 3.33 = 0.7207
     m.EpSediments[2] = m.EpGlace[2] = 1;    // 3.38 / 3.33 = 1.0150; 3.38 / 2.67 = 1.2659
     m.AltProfil[2] = 2;
-    m.AltSocle[3] = -0.5, m.EpGlace[3] = 0.5;  // ice topping out at sea level is on dry land: 0.49 / 3.33
+    m.AltSocle[3] = -0.5; m.EpGlace[3] = 0.5;  // ice topping out at sea level is on dry land: 0.49 / 3.33
     m.AltSocle[4] = m.AltProfil[4] = 1.982;  // in balance with 40 km of basement, not 30
-    m.EpSocle[5] = 30.04, m.EpSocle[6] = 30.06;
+    m.EpSocle[5] = 30.04; m.EpSocle[6] = 30.06;
     Trace t;
     RééQUILIBRAGE(m, t);
     EXPECT_DOUBLE_EQ(m.AltSocle[1], -0.721);
@@ -107,7 +109,7 @@ TEST(Reequilibrage, ElementZeroEtColonnesAuDelaIntactes) {
     Modele m = SectionDeDepart();
     m.NbColonnes = 10;
     m.EpSocle[9] = 52.5;
-    m.EpSocle[11] = 60, m.AltSocle[11] = 7;  // beyond the columns in use
+    m.EpSocle[11] = 60; m.AltSocle[11] = 7;  // beyond the columns in use
     Trace t;
     RééQUILIBRAGE(m, t);
     Rééquilibrage2(m, t);
@@ -138,7 +140,7 @@ TEST(Reperes, SurLeSocleAuDessusDeLaMerSeulement) {
     BorneReperes(m, 1);
     EXPECT_EQ(m.AltRepereIntermediaire[1], -19);
     EXPECT_EQ(m.AltRepereProfond[1], -25);
-    m.NbColonnes = 1, m.EpSocle[1] = 20, m.HautRepereIntermediaire[1] = 21500;
+    m.NbColonnes = 1; m.EpSocle[1] = 20; m.HautRepereIntermediaire[1] = 21500;
     m.AltSocle[1] = m.AltProfil[1] = -2.87;
     Trace t;
     Rééquilibrage2(m, t);

@@ -78,10 +78,12 @@ TEST(PixelsDifferes, EtapesUneAUne) {
     for (const auto& [colonnes, tranches] : {std::pair{25, 8}, std::pair{100, 20}}) {
         SCOPED_TRACE(std::to_string(colonnes) + " columns");
         Jumeaux j;
-        const std::string n = std::to_string(colonnes), milieu = std::to_string(colonnes / 2), autre = colonnes == 25 ? "40" : "60";
+        const std::string n = std::to_string(colonnes), milieu = std::to_string(colonnes / 2);
+        const std::string autre = colonnes == 25 ? "40" : "60";
         const std::vector<std::pair<std::string, std::string>> etapes = {
             {"size", Taille(colonnes, tranches)},
-            {"profile presses", "pressalt 1 2500\npressalt " + milieu + " 4500\npressalt " + n + " -3000\npressalt 3 -200\npressalt 4 0"},
+            {"profile presses",
+             "pressalt 1 2500\npressalt " + milieu + " 4500\npressalt " + n + " -3000\npressalt 3 -200\npressalt 4 0"},
             {"mouse moves", "movealt 2 1000\nmovealt " + milieu + " -30000"},
             {"grid on", "menu mnu_quadrillage"},
             {"levels off", "menu mnu_ReprésenterNiveauxRepères"},
@@ -103,7 +105,8 @@ TEST(PixelsDifferes, EtapesUneAUne) {
             {"resize larger", "resize 16000 12000"},
             {"resize smaller", "resize 6000 4500"},
             {"clear", "answer yes\nmenu mnu_recommencer\npressalt 2 1200"},
-            {"column count", "menu mnu_modifier\nbar VScroll1 " + autre + "\nanswer yes\nmenu Préférences.mnu_quitter\npressalt 3 2000\nmenu mnu_réajuster"},
+            {"column count", "menu mnu_modifier\nbar VScroll1 " + autre +
+                                 "\nanswer yes\nmenu Préférences.mnu_quitter\npressalt 3 2000\nmenu mnu_réajuster"},
         };
         for (const auto& [nom, lignes] : etapes) {
             std::istringstream in(lignes);

@@ -1,4 +1,6 @@
-# The mountain-erosion animation.  A cycle takes e = 0.185 x surface + 0.03 km off each column above its erosion level, sediments first; 400 km3 a km. Column 13 at 9000 m; 22 under 1000 m of water; 23 with 1 km of sediments, re-balanced to 279 m; 24 and 25 at 2000 m.
+# The mountain-erosion animation. A cycle takes e = 0.185 x surface + 0.03 km off each column above
+# its erosion level, sediments first; 400 km3 a km. Column 13 at 9000 m; 22 under 1000 m of water;
+# 23 with 1 km of sediments, re-balanced to 279 m; 24 and 25 at 2000 m.
 menu mnu_dépôt
 pressalt 23 1000
 menu mnu_réajuster
@@ -8,7 +10,10 @@ pressalt 22 -1000
 pressalt 24 2000
 pressalt 25 2000
 menu mnu_Anim_érosion
-# Column 24's erosion level at 1.9 km, after two refused: below sea level, above the surface.  With rebound a 2 km column ends at 2 - 0.4 x (1 - 2.67 / 3.33) = 1.920; column 23 keeps 1 - 0.081615 km of sediments and floats at 0.256; the submerged column stays.  1.695 + 0.081615 + 0.4 + 0.4 km: 1030 km3.
+# Column 24's erosion level at 1.9 km, after two refused: below sea level, above the surface. With
+# rebound a 2 km column ends at 2 - 0.4 x (1 - 2.67 / 3.33) = 1.920; column 23 keeps 1 - 0.081615 km
+# of sediments and floats at 0.256; the submerged column stays. 1.695 + 0.081615 + 0.4 + 0.4 km:
+# 1030 km3.
 click HLBBttn2
 pressalt 24 -1
 pressalt 24 2001
@@ -23,7 +28,8 @@ dump
 #= columns/AltSurface/22 -1
 #= labels/Quiral.Label2 "Temps écoulé = \r\n 1 millions d'années"
 #= labels/Quiral.Label7 " 1030 km3"
-# "Démarrer", a cycle a tick: column 24, first to near its level, loses its 0.02 above it; with 1.63284 + 0.07736 + 0.3852 km, 1900 km3 (not 1880).
+# "Démarrer", a cycle a tick: column 24, first to near its level, loses its 0.02 above it; with
+# 1.63284 + 0.07736 + 0.3852 km, 1900 km3 (not 1880).
 click HLBBttn3
 tick
 dump
@@ -37,7 +43,8 @@ dump
 #= timers/Quiral.Timer1/enabled false
 #= pointer "arrow"
 #= labels/Quiral.Label2 "Temps écoulé = \r\n 2 millions d'années"
-# Run to the end: worn down to sea level, column 13 is the reference column again, its levels exhumed onto the basement top.
+# Run to the end: worn down to sea level, column 13 is the reference column again, its levels
+# exhumed onto the basement top.
 click HLBBttn3
 tick 1000
 dump

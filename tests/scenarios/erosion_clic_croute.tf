@@ -1,4 +1,5 @@
-# Erosion by clicking: the crust from the surface down to the Moho follows what the press wore away. Column 3: basement raised to 1 km, 31 km thick.
+# Erosion by clicking: the crust from the surface down to the Moho follows what the press wore away.
+# Column 3: basement raised to 1 km, 31 km thick.
 menu mnu_érosion
 pressalt 3 1000
 # Column 7: 0.7 km of sediments on the 30 km basement.

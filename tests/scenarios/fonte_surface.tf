@@ -1,4 +1,5 @@
-# The melt: each column's surface, water and crust follow its lost ice. Column 4 built at -200 m, then 0.7 km of ice whose top is at 500 m; column 6 flat at sea level under 0.8 km of ice.
+# The melt: each column's surface, water and crust follow its lost ice. Column 4 built at -200 m,
+# then 0.7 km of ice whose top is at 500 m; column 6 flat at sea level under 0.8 km of ice.
 pressalt 4 -200
 menu mnu_glaciation
 pressalt 4 500

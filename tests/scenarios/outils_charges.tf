@@ -16,7 +16,8 @@ pressalt 3 9500
 dump
 #same
 #= messages/0 {"title":"TERRAFLOT","text":"Vous dépassez les altitudes rencontrées sur la crôute continentale.","icon":"question","buttons":"ok","answer":"ok"}
-# On a surface at -200 m the ice starts from the basement: 0.7 km for a press at 500 m; a press under the sea clears it.
+# On a surface at -200 m the ice starts from the basement: 0.7 km for a press at 500 m; a press
+# under the sea clears it.
 pressalt 4 500
 dump
 #~ columns/EpGlace/4 0.7 0.0000001
@@ -47,7 +48,8 @@ pressalt 3 2000
 dump
 #~ columns/EpSediments/3 0.5 0.0000001
 #~ columns/EpGlace/3 1 0.0000001
-# The melt: every ice sheet goes and the surface comes down to the basement and sediments left.  The melt item is out of reach after a deposit.
+# The melt: every ice sheet goes and the surface comes down to the basement and sediments left. The
+# melt item is out of reach after a deposit.
 menu mnu_fonte
 #refused
 menu mnu_glaciation

@@ -1,4 +1,5 @@
-# Reshaping the basement, the Moho, and erosion by clicking: the columns stay out of equilibrium until a re-adjustment.
+# Reshaping the basement, the Moho, and erosion by clicking: the columns stay out of equilibrium
+# until a re-adjustment.
 menu mnu_érosion
 # A bare column raised by 1 km: 1 km more basement, the Moho stays.
 pressalt 3 1000

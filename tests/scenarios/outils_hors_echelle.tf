@@ -1,4 +1,5 @@
-# A press or a move so far below the drawing that its altitude is beyond any number changes nothing: no infinite thickness in the Moho column, no "-inf m" on the dashboard.
+# A press or a move so far below the drawing that its altitude is beyond any number changes nothing:
+# no infinite thickness in the Moho column, no "-inf m" on the dashboard.
 menu mnu_modifmoho
 move 3000 3000
 dump

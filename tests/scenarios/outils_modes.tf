@@ -1,4 +1,5 @@
-# Tool modes of the "Calcul" menu: one flag, one check mark, the melt item, the status caption, and the erosion counters cleared on a real switch.
+# Tool modes of the "Calcul" menu: one flag, one check mark, the melt item, the status caption, and
+# the erosion counters cleared on a real switch.
 pressalt 5 2000
 menu mnu_Anim_érosion
 click HLBBttn1
@@ -6,7 +7,8 @@ dump
 #= labels/Quiral.Label7 " 160 km3"
 #~ columns/ErosionCumulee/5 0.4 0.0000001
 #= flags/ReperesFixes true
-# Right after an erosion step the levels ride with the crust: the basement and the Moho may not be reshaped, and nothing moves.
+# Right after an erosion step the levels ride with the crust: the basement and the Moho may not be
+# reshaped, and nothing moves.
 menu mnu_érosion
 dump
 #same
@@ -80,7 +82,8 @@ dump
 #= menus/mnu_modifmoho/checked true
 #= menus/mnu_érosion/checked false
 #= labels/Quiral.Label1 "Modification du MOHO."
-# Chosen while current, the profile item still puts the levels back at their nominal depths and re-balances the section.
+# Chosen while current, the profile item still puts the levels back at their nominal depths and re-
+# balances the section.
 menu mnu_profil
 pressalt 7 1000
 dump
@@ -89,7 +92,8 @@ menu mnu_profil
 dump
 #= flags/ModeProfil true
 #= labels/Quiral.Label8 " Les niveaux ''repères'' sont initialisés ."
-# The pass rounds the 35.045 km basement to 35.0 km, which floats at 991 m; the levels lie 18 and 25 km under its top.
+# The pass rounds the 35.045 km basement to 35.0 km, which floats at 991 m; the levels lie 18 and 25
+# km under its top.
 #~ columns/AltSocle/7 0.991 0.0000001
 #~ columns/AltRepereIntermediaire/7 -17.009 0.0000001
 #~ columns/AltRepereProfond/7 -24.009 0.0000001

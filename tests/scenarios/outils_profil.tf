@@ -1,4 +1,6 @@
-# Profile construction: the pressed column gets the root that balances it. Start frame: 8095 twips of drawing height in 8 bands, so 2000 m lies at Y = 809.5; columns are 500 twips wide from OrigineX = 400.
+# Profile construction: the pressed column gets the root that balances it. Start frame: 8095 twips
+# of drawing height in 8 bands, so 2000 m lies at Y = 809.5; columns are 500 twips wide from
+# OrigineX = 400.
 pressalt 5 2000
 dump
 #~ columns/AltProfil/5 2 0.0000001

@@ -35,7 +35,8 @@ menu mnu_réajuster
 dump
 #= columns/EpGlace/6 0
 #= messages []
-# After an erosion step the initial-limit line can be moved to the intermediate level where it now lies; nothing else changes.
+# After an erosion step the initial-limit line can be moved to the intermediate level where it now
+# lies; nothing else changes.
 menu mnu_Anim_érosion
 click HLBBttn1
 dump

@@ -1,4 +1,5 @@
-# Marking erosion levels belongs to the erosion panel: once the panel is left for a mode, presses go to that mode again.
+# Marking erosion levels belongs to the erosion panel: once the panel is left for a mode, presses go
+# to that mode again.
 pressalt 5 2000
 menu mnu_Anim_érosion
 click HLBBttn2
@@ -7,7 +8,8 @@ dump
 #= flags/ReperageErosion true
 #~ columns/ProfilErosion/5 1 0.0000001
 #= labels/Quiral.Label1 "Construction d'un profil d'érosion"
-# Profile construction on a flat column: 1000 m is built, not refused as an erosion level above the surface.
+# Profile construction on a flat column: 1000 m is built, not refused as an erosion level above the
+# surface.
 menu mnu_profil
 pressalt 7 1000
 dump
