@@ -1,5 +1,4 @@
-// "Modifier les valeurs ": real scroll bars give the model of the driver's `bar`, mirroring
-// never re-enters a handler, a drag applies on release, no focus taken; basements of any thickness.
+// "Modifier les valeurs ": real bars as the driver's `bar`, mirroring, drags, focus; basements of any thickness.
 #include <QApplication>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -7,9 +6,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
-#include <cmath>
 #include <sstream>
-
 #include "commandes.h"
 #include "fenetres_dialogues.h"
 #include "moteur.h"
@@ -23,33 +20,26 @@ struct Ecran {
     Moteur moteur{DossierExecutable()};
     Programme& p = moteur.programme();
     QWidget principal;
-    std::unique_ptr<Miroir> miroir;
     int apres = 0;   // after-actions the window called
-    Ecran() {
-        principal.show();
-        EXPECT_EQ(Menu(p, "mnu_modifier"), "");
-        miroir = CreePreferences(p, moteur.seance(), [this] { ++apres; }, &principal);
-    }
+    std::unique_ptr<Miroir> miroir{(principal.show(), Menu(p, "mnu_modifier"),
+                                    CreePreferences(p, moteur.seance(), [this] { ++apres; }, &principal))};
     QWidget* F() { return miroir->Widget(); }
     QScrollBar* Barre(const char* nom) { return F()->findChild<QScrollBar*>(nom); }
-    // The value a bar shows: vertical bars carry their largest value on top.
-    int Sens(const char* nom) { return Barre(nom)->orientation() == Qt::Vertical ? -1 : 1; }
+    int Sens(const char* nom) { return Barre(nom)->orientation() == Qt::Vertical ? -1 : 1; }   // largest on top
     int Affichee(const char* nom) { return Sens(nom) * Barre(nom)->value(); }
 };
 
 // Every bar, each arrow and page way in turn: the top or right ones raise the value shown, and the
 // model after the real widget's move is that of the driver's `bar` to it; the gauge shows the speed.
 TEST(FenetrePreferences, RealBarsGiveTheModelOfTheDriver) {
-    Ecran e;
-    Ecran t;   // the driver's engine, its bars moved by `bar`
+    Ecran e, t;   // t: the driver's engine, its bars moved by `bar`
     std::ostringstream sortie;
     for (const char* nom : {"VScroll1MV", "VScroll2MV", "VScroll3MV", "VScroll4MV", "VScroll5MV", "VScroll1NC",
                             "VScroll2NC", "VScroll3NC", "VScroll31NC", "VScroll1", "VScroll2", "HScroll1"})
         for (auto [action, sens] : {std::pair{SliderSingleStepAdd, 1}, {SliderSingleStepSub, -1},
                                     {SliderPageStepSub, -1}, {SliderPageStepAdd, 1}}) {
-            const int avant = e.Affichee(nom);
-            e.Barre(nom)->triggerAction(action);
-            const int vu = e.Affichee(nom);   // unmoved only at an end of the range
+            // Unmoved only at an end of the range.
+            const int avant = e.Affichee(nom), vu = (e.Barre(nom)->triggerAction(action), e.Affichee(nom));
             EXPECT_GE((vu - avant) * sens * e.Sens(nom), 0) << nom << " " << int(action);
             t.moteur.Ligne("bar " + std::string(nom) + " " + std::to_string(vu), 1, sortie);
             EXPECT_EQ(e.moteur.Dump(), t.moteur.Dump()) << nom << " action " << int(action);
@@ -57,9 +47,8 @@ TEST(FenetrePreferences, RealBarsGiveTheModelOfTheDriver) {
     EXPECT_EQ(e.F()->findChild<QProgressBar*>("Gauge1")->value(), e.p.ihm.Gauge1_value);
 }
 
-// A move the handler narrows, and changes made elsewhere, are mirrored without emitting a change; a
-// dragged thumb changes the model once, released. With the main window active (offscreen activates
-// every window shown), a move and "Modifier les valeurs " again leave it so. "Quitter", "Oui": hidden.
+// A move the handler narrows, and changes made elsewhere, are mirrored without emitting a change; a dragged thumb
+// changes the model once, released. The main window active, a move and the menu again leave it so. "Quitter": hidden.
 TEST(FenetrePreferences, MirroringDragAndFocus) {
     Ecran e;
     e.p.m.EpSocleMax = 20;
@@ -69,18 +58,17 @@ TEST(FenetrePreferences, MirroringDragAndFocus) {
     QSignalSpy spy(e.Barre("VScroll31NC"), &QScrollBar::valueChanged);
     ChangeBarre(e.p, "VScroll31NC", 20);
     e.miroir->Synchronise();
-    EXPECT_EQ(QPoint(spy.count(), e.apres), QPoint(0, 1));
-    EXPECT_EQ(e.Affichee("VScroll31NC"), 20);
+    EXPECT_EQ(std::tuple(spy.count(), e.apres, e.Affichee("VScroll31NC")), std::tuple(0, 1, 20));
     QScrollBar* b = e.Barre("VScroll1NC");
     b->setSliderDown(true);
     for (int v : {-90, -70}) b->setSliderPosition(v);
-    EXPECT_EQ(e.p.m.NivCompensation, 100);
+    const int pendant = e.p.m.NivCompensation;
     b->setSliderDown(false);
-    EXPECT_EQ(QPoint(e.p.m.NivCompensation, e.apres), QPoint(70, 2));
+    EXPECT_EQ(std::tuple(pendant, e.p.m.NivCompensation, e.apres), std::tuple(100, 70, 2));
     e.principal.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&e.principal));
     e.Barre("VScroll2MV")->triggerAction(SliderSingleStepSub);
-    EXPECT_EQ(Menu(e.p, "mnu_modifier"), "");
+    Menu(e.p, "mnu_modifier");
     e.miroir->Synchronise();
     QTest::qWait(20);
     EXPECT_TRUE(e.F()->isVisible() && QApplication::activeWindow() == &e.principal);
@@ -89,19 +77,16 @@ TEST(FenetrePreferences, MirroringDragAndFocus) {
     EXPECT_FALSE(e.F()->isVisible());
 }
 
-// Opening clears the eroded volume of every column. Basements all thinner
-// than the intermediate level, or without bound: the deep-level range never
-// runs backwards, the deep level never rises above the intermediate one.
+// Opening clears the eroded volume. Basements all thinner than the intermediate level, or without
+// bound: the deep-level range never runs backwards, the deep level never rises above the intermediate one.
 TEST(Ouverture, ErosionClearedAndDeepLevelRangeNeverBackwards) {
     for (double v : {10.0, -HUGE_VAL, HUGE_VAL, double(NAN)}) {
         Ecran e;
-        e.p.m.ErosionCumulee[100] = 2;
-        mnu_modifier_Click(e.p);
-        EXPECT_EQ(e.p.m.ErosionCumulee[100], 0);
+        mnu_modifier_Click((e.p.m.ErosionCumulee[100] = 2, e.p));
         e.p.m.EpSocleMax = v;
         ChangeBarre(e.p, "VScroll3NC", 15);
         const Barre& b = e.p.ihm.barres.at("VScroll3NC");
-        EXPECT_TRUE(b.min == 18 && b.min <= b.valeur && b.valeur <= b.max) << v << ": " << b.valeur << " in " << b.max;
+        EXPECT_TRUE(e.p.m.ErosionCumulee[100] == 0 && b.min == 18 && b.min <= b.valeur && b.valeur <= b.max) << v;
         EXPECT_GE(e.p.m.ProfRepereProfond, e.p.m.ProfRepereIntermediaire) << v;
     }
 }
