@@ -18,7 +18,8 @@
 #include "commandes.h"
 #include "lecteur_chm.h"
 #include "page_aide.h"
-#include "programme.h"
+#include "demarrage.h"
+#include "etat.h"
 #include "visionneuse.h"
 
 namespace fs = std::filesystem;
@@ -34,7 +35,19 @@ struct PlateformeEssai : Plateforme {
     std::vector<std::string> ouvertures;
     std::string dossier;
 };
-using Essai = essais::Demarre<PlateformeEssai>;
+// A program as a user finds it: a 1280 x 1024 screen, the notice closed.
+struct Essai {
+    PlateformeEssai pf;
+    Programme p{pf};
+    Modele& m = p.m;
+    Essai() {
+        p.ihm.LargeurEcran = 1280 * 15;
+        p.ihm.HauteurEcran = 1024 * 15;
+        Demarre(p);
+        Clique(p, "Avertissement.Command1");
+        p.ihm.messages.clear();
+    }
+};
 
 std::string Ecrit(const fs::path& chemin, const std::string& octets = "x") {
     std::ofstream(chemin, std::ios::binary | std::ios::trunc) << octets;
@@ -120,7 +133,8 @@ TEST(FichierLecteurVisionneuse, ConstruitEndommagesRienDAutreEtNettoyage) {
     std::vector<QString> a_voir{"index.html"};
     int images = 0, ouverts = 0;
     for (QString page; !a_voir.empty();) {
-        page = a_voir.back(), a_voir.pop_back();
+        page = a_voir.back();
+        a_voir.pop_back();
         const QString h = QString::fromStdString(l.Lit("/" + page.toStdString()).value_or(""));
         EXPECT_TRUE(h.contains("charset=\"utf-8\"")) << page.toStdString();
         for (const QString& lien : Valeurs(h, R"((?:href|src)="([^"#:]+))")) {

@@ -90,14 +90,19 @@ TEST(Cadre, TitlesPressesResizeAndCloseBox) {
     EXPECT_EQ(a.Trouve("Préférences")->windowTitle(), "Modifier les valeurs ");
     EXPECT_EQ(std::ranges::count_if(a.Trouve("Préférences")->findChildren<QScrollBar*>(),
                                     [](QScrollBar* b) { return b->toolTip().endsWith('.'); }), 12);
-    a.cadre->resize(QSize(1000, 700) - (a.cadre->frameGeometry().size() - a.cadre->size())), QTest::qWait(0);
+    a.cadre->resize(QSize(1000, 700) - (a.cadre->frameGeometry().size() - a.cadre->size()));
+    QTest::qWait(0);
     EXPECT_EQ(QSize(a.p.ihm.LargeurCadre, a.p.ihm.HauteurCadre), QSize(15000, 10500));
     EXPECT_EQ(a.Zone()->size(), QSize(1000, a.p.dessin.Image().height()));
-    a.cadre->resize(50, 40), QTest::qWait(0);
+    a.cadre->resize(50, 40);
+    QTest::qWait(0);
     EXPECT_TRUE(a.cadre->width() * 15 >= LARGEUR_CADRE_MIN && a.cadre->height() * 15 >= HAUTEUR_CADRE_MIN);
-    Repond("Non"), a.cadre->close();
+    Repond("Non");
+    a.cadre->close();
     EXPECT_TRUE(a.cadre->isVisible() && !a.p.ihm.termine);
-    Repond("Oui"), a.cadre->close(), QTest::qWait(0);
+    Repond("Oui");
+    a.cadre->close();
+    QTest::qWait(0);
     EXPECT_TRUE(a.p.ihm.termine && !a.cadre->isVisible() && a.p.ihm.messages.size() == 2);
 }
 
@@ -114,7 +119,9 @@ TEST(Cadre, FichierAndEditionMenus) {
     EXPECT_TRUE(a.Action("fichier_enregistrer")->isEnabled() && a.Action("fichier_imprimer")->isEnabled());
     for (const char* nom : {"mnu_aide2", "mnu_aide1", "mnu_apropos", "mnu_quadrillage", "mnu_modifier"})
         EXPECT_FALSE(a.Action(nom)->isCheckable()) << nom << ": only the tool modes carry a check box";
-    const double avant = a.p.m.AltSurface[6], bati = (a.Clic(6, 2000), a.p.m.AltSurface[6]);
+    const double avant = a.p.m.AltSurface[6];
+    a.Clic(6, 2000);
+    const double bati = a.p.m.AltSurface[6];
     ASSERT_NEAR(bati, 2.0, 0.2);
     a.Touche(Qt::Key_Z);
     EXPECT_TRUE(a.p.m.AltSurface[6] == avant && a.Action("edition_retablir")->isEnabled() &&
@@ -131,12 +138,15 @@ TEST(Cadre, FichierAndEditionMenus) {
     const QImage voulue = a.Image();
     a.Clic(12, -2000);
     ASSERT_NE(a.Image(), voulue);
-    a.fichier += ".terraflot", a.Touche(Qt::Key_O);
+    a.fichier += ".terraflot";
+    a.Touche(Qt::Key_O);
     EXPECT_EQ(a.Image(), voulue);
     std::ofstream(d.filePath("script.tf").toStdString()) << "open " << a.fichier.toStdString() << "\npng "
                                                          << d.filePath("pilote.png").toStdString();
-    for (auto [action, nom] : {std::pair{"fichier_exporter_1", "vue.png"}, {"fichier_exporter_2", "double.png"}})
-        a.fichier = d.filePath(nom), a.Action(action)->trigger();
+    for (auto [action, nom] : {std::pair{"fichier_exporter_1", "vue.png"}, {"fichier_exporter_2", "double.png"}}) {
+        a.fichier = d.filePath(nom);
+        a.Action(action)->trigger();
+    }
     ASSERT_EQ(QProcess::execute(TERRAFLOT_REPLAY, {d.filePath("script.tf")}), 0);
     const QImage vue = QImage(d.filePath("vue.png")).convertToFormat(QImage::Format_RGB32);
     ASSERT_TRUE(!vue.isNull() && vue == QImage(d.filePath("pilote.png")).convertToFormat(QImage::Format_RGB32));
@@ -164,7 +174,8 @@ TEST(Cadre, FichierAndEditionMenus) {
 TEST(Cadre, DashboardStaysWhereMovedAndTimer1) {
     Appli a;
     auto survole = [&](int c) {
-        QTest::mouseMove(a.Zone(), a.Point(c, 3000)), QTest::qWait(0);
+        QTest::mouseMove(a.Zone(), a.Point(c, 3000));
+        QTest::qWait(0);
         QWidget* t = a.Trouve("Tableau_bord");
         return t && t->isVisible() ? t : nullptr;
     };

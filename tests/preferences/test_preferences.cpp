@@ -39,7 +39,9 @@ TEST(FenetrePreferences, RealBarsGiveTheModelOfTheDriver) {
         for (auto [action, sens] : {std::pair{SliderSingleStepAdd, 1}, {SliderSingleStepSub, -1},
                                     {SliderPageStepSub, -1}, {SliderPageStepAdd, 1}}) {
             // Unmoved only at an end of the range.
-            const int avant = e.Affichee(nom), vu = (e.Barre(nom)->triggerAction(action), e.Affichee(nom));
+            const int avant = e.Affichee(nom);
+            e.Barre(nom)->triggerAction(action);
+            const int vu = e.Affichee(nom);
             EXPECT_GE((vu - avant) * sens * e.Sens(nom), 0) << nom << " " << int(action);
             t.moteur.Ligne("bar " + std::string(nom) + " " + std::to_string(vu), 1, sortie);
             EXPECT_EQ(e.moteur.Dump(), t.moteur.Dump()) << nom << " action " << int(action);
