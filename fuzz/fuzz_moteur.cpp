@@ -16,11 +16,10 @@
 #include <string_view>
 #include <vector>
 
-#include "ligne.h"
-
 #include <QTemporaryFile>
 
 #include "lecon.h"
+#include "ligne.h"
 #include "moteur.h"
 
 namespace {
@@ -30,16 +29,21 @@ constexpr long long TICKS_MAX = 20;
 constexpr long long TAILLE_MAX = 40000;   // twips
 
 // The line as played: long runs of ticks and huge frames are cut down, a
-// picture or a lesson is never written.  Lines the driver must reject are left alone.
+// picture or a lesson is never written.  Lines the driver must reject are
+// left alone.
 std::string Borne(std::string_view brute) {
     terraflot::Commande c;
     terraflot::ErreurLigne erreur;
     if (!terraflot::Analyse(brute, c, erreur)) return std::string(brute);
     if (c.verbe == terraflot::Verbe::Png || c.verbe == terraflot::Verbe::Save) return "# no file written";
-    if (c.verbe == terraflot::Verbe::Tick && c.n > TICKS_MAX) c.n = TICKS_MAX;
-    else if (c.verbe == terraflot::Verbe::Resize && (c.n > TAILLE_MAX || c.h > TAILLE_MAX))
-        c.n = std::min(c.n, TAILLE_MAX), c.h = std::min(c.h, TAILLE_MAX);
-    else return std::string(brute);
+    if (c.verbe == terraflot::Verbe::Tick && c.n > TICKS_MAX) {
+        c.n = TICKS_MAX;
+    } else if (c.verbe == terraflot::Verbe::Resize && (c.n > TAILLE_MAX || c.h > TAILLE_MAX)) {
+        c.n = std::min(c.n, TAILLE_MAX);
+        c.h = std::min(c.h, TAILLE_MAX);
+    } else {
+        return std::string(brute);
+    }
     return terraflot::Ecrit(c);
 }
 
